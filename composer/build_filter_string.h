@@ -1,0 +1,9 @@
+#pragma once
+
+#include "composer_settings.h"
+
+#include <string>
+
+// The dialog filter text of one file dialog page: "name|pattern" pairs joined by
+// "|", taken in order up to the first row whose name is empty.
+std::string BuildFilterString(const FilterRows& rows);

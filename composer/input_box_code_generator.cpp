@@ -1,0 +1,10 @@
+#include "input_box_code_generator.h"
+
+CodeBlock InputBoxCodeGenerator::generate(const InputBoxSettings& settings) const {
+  return {
+      "//Begin InputBox Creator Code",
+      settings.variable + " := InputBox('" + settings.caption + "', '" + settings.prompt + "', '" +
+          settings.defaultText + "');",
+      "//End InputBox Creator Code",
+  };
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "code_block.h"
+#include "composer_settings.h"
+
+// Writes the InputBox call assigning the answer to the variable, framed by the
+// marker comments. Entries are inserted verbatim.
+class InputBoxCodeGenerator {
+ public:
+  CodeBlock generate(const InputBoxSettings& settings) const;
+};

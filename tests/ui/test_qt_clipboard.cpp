@@ -1,0 +1,41 @@
+#include "copy_to_clipboard.h"
+#include "qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QtTest>
+
+// The Copy action through the application clipboard of the running platform.
+class TestQtClipboard : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void copyReplacesTheClipboardTextWithTheExactBytes() {
+    QGuiApplication::clipboard()->setText("something copied earlier");
+    ComposerSettings s = defaults();
+    s.activeCreator = CreatorKind::InputBox;
+    s.inputBox.caption = "Grüße";
+    s.inputBox.prompt = "tab\there";
+    QtClipboard clipboard;
+    copyToClipboard(s, clipboard);
+    const QByteArray expected =
+        "//Begin InputBox Creator Code\r\n"
+        "Result := InputBox('Gr\xc3\xbc\xc3\x9f"
+        "e', 'tab\there', '');\r\n"
+        "//End InputBox Creator Code\r\n";
+    QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), expected);
+  }
+
+  void copyPlacesPlainTextOnly() {
+    QtClipboard clipboard;
+    copyToClipboard(defaults(), clipboard);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->formats(), QStringList{"text/plain"});
+    QVERIFY(data->text().endsWith("//End MessageBox Creator Code\r\n"));
+  }
+};
+
+QTEST_MAIN(TestQtClipboard)
+#include "test_qt_clipboard.moc"

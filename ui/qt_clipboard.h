@@ -1,0 +1,9 @@
+#pragma once
+
+#include "clipboard.h"
+
+// The Copy action's clipboard on the desktop: the application clipboard's plain text.
+class QtClipboard : public Clipboard {
+ public:
+  void setText(const std::string& text) override;
+};
