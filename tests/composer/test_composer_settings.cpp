@@ -2,6 +2,7 @@
 #include "captions.h"
 #include "composer_settings.h"
 #include "message_box_style.h"
+#include "variable_name_rule.h"
 
 #include <QtTest>
 
@@ -187,6 +188,32 @@ class TestComposerSettings : public QObject {
           QCOMPARE(MessageBoxStyle(m), orWord);
           QVERIFY(MessageBoxStyle(m) <= 4675u);
         }
+  }
+
+  void variableNameRule_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("digit at the end") << "Res1"
+                                      << "Result";
+    QTest::newRow("digit at the start") << "1st"
+                                        << "Result";
+    QTest::newRow("blank") << "my var"
+                           << "Result";
+    QTest::newRow("blank alone") << " "
+                                 << "Result";
+    QTest::newRow("underscore passes") << "my_var"
+                                       << "my_var";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
+    QTest::newRow("tab and other characters pass") << "a\tb-ä"
+                                                   << "a\tb-ä";
+    QTest::newRow("non-ASCII digits are no decimal digits") << "x٣"
+                                                            << "x٣";
+  }
+
+  void variableNameRule() {
+    QFETCH(QString, name);
+    QTEST(QString::fromStdString(VariableNameRule(name.toStdString())), "result");
   }
 };
 

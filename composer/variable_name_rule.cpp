@@ -1,0 +1,7 @@
+#include "variable_name_rule.h"
+
+std::string VariableNameRule(const std::string& name) {
+  for (char c : name)
+    if ((c >= '0' && c <= '9') || c == ' ') return "Result";
+  return name;
+}
