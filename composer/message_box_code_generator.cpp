@@ -29,28 +29,50 @@ std::string_view commentLine(ResultId id) {
   return {};
 }
 
+// Appends the message text expression to `out`, so that a long message is
+// written once into the call line instead of being copied through temporaries.
+void appendMessageTextExpression(std::string& out, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    out += "''";
+    return;
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) out += lineSeparator;
+    out += '\'';
+    out += lines[i];
+    out += '\'';
+  }
+}
+
+std::size_t messageTextExpressionSize(const std::vector<std::string>& lines) {
+  std::size_t size = 2;
+  for (const auto& line : lines) size += line.size() + 2 + lineSeparator.size();
+  return size;
+}
+
 }  // namespace
 
 std::string BuildMessageTextExpression(const std::vector<std::string>& lines) {
-  if (lines.empty()) return "''";
-  std::size_t size = 0;
-  for (const auto& line : lines) size += line.size() + 2 + lineSeparator.size();
   std::string expression;
-  expression.reserve(size);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) expression += lineSeparator;
-    expression += '\'';
-    expression += lines[i];
-    expression += '\'';
-  }
+  expression.reserve(messageTextExpressionSize(lines));
+  appendMessageTextExpression(expression, lines);
   return expression;
 }
 
 CodeBlock MessageBoxCodeGenerator::generate(const MessageBoxSettings& settings) const {
   CodeBlock block;
   block.emplace_back("//Begin MessageBox Creator Code");
-  block.push_back(settings.variable + " := MessageBox(Handle, " + BuildMessageTextExpression(settings.lines) + ", '" +
-                  settings.caption + "', " + std::to_string(MessageBoxStyle(settings)) + ");");
+  std::string call;
+  call.reserve(settings.variable.size() + settings.caption.size() + messageTextExpressionSize(settings.lines) + 48);
+  call += settings.variable;
+  call += " := MessageBox(Handle, ";
+  appendMessageTextExpression(call, settings.lines);
+  call += ", '";
+  call += settings.caption;
+  call += "', ";
+  call += std::to_string(MessageBoxStyle(settings));
+  call += ");";
+  block.push_back(std::move(call));
   for (ResultId id : resultBranches(settings.buttons)) {
     block.push_back("if " + settings.variable + " = " + std::string(resultIdName(id)) + " then");
     block.emplace_back(commentLine(id));
