@@ -1,8 +1,15 @@
-#include <cstdio>
+#include "fmMainUn.h"
 
-// The composer window is not part of this build yet; the program says so
-// instead of showing an empty window.
-int main() {
-  std::puts("Quillmark 1.0: the composer window is not part of this build yet.");
-  return 0;
+#include <QApplication>
+#include <QStyleFactory>
+
+// Starts the program: the composer window is the main window, and closing it ends the run.
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  // The windows are laid out at fixed pixel positions; Fusion's metrics are the ones
+  // they were fitted to, whatever style the desktop would pick.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  TfmMain fmMain;
+  fmMain.show();
+  return QApplication::exec();
 }

@@ -1,6 +1,52 @@
 #include "show_preview.h"
 
-#include <stdexcept>
+#include "color_dialog_request.h"
+#include "file_dialog_request.h"
+#include "font_dialog_request.h"
+#include "input_box_dialog.h"
+#include "input_box_request.h"
+#include "message_box_request.h"
+#include "preview_color_dialog.h"
+#include "preview_file_dialog.h"
+#include "preview_font_dialog.h"
+#include "preview_message_box.h"
+#include "preview_print_dialog.h"
+#include "print_dialog_request.h"
 
-// Placeholder until the preview is built; replaced by the dispatch to the dialogs.
-void showPreview(const ComposerSettings&, QWidget*) { throw std::logic_error("The preview is not built yet"); }
+namespace {
+
+void showCommonDialog(const CommonDialogSettings& settings) {
+  switch (settings.activeDialog) {
+    case DialogKind::Open:
+    case DialogKind::Save:
+    case DialogKind::OpenPicture:
+    case DialogKind::SavePicture:
+      showFileDialog(fileDialogRequest(settings));
+      return;
+    case DialogKind::Font:
+      showFontDialog(fontDialogRequest(settings.fontDevice));
+      return;
+    case DialogKind::Color:
+      showColorDialog(colorDialogRequest(settings));
+      return;
+    case DialogKind::Print:
+      showPrintDialog(printDialogRequest(settings.allowPrintToFile));
+      return;
+  }
+}
+
+}  // namespace
+
+void showPreview(const ComposerSettings& settings, QWidget* composerWindow) {
+  switch (settings.activeCreator) {
+    case CreatorKind::MessageBox:
+      showMessageBox(messageBoxRequest(settings.messageBox), composerWindow);
+      return;
+    case CreatorKind::InputBox:
+      showInputBox(inputBoxRequest(settings.inputBox));
+      return;
+    case CreatorKind::CommonDialog:
+      showCommonDialog(settings.commonDialog);
+      return;
+  }
+}

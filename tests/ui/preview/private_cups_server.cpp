@@ -1,0 +1,141 @@
+#include "private_cups_server.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const char cupsdProgram[] = "/usr/sbin/cupsd";
+
+// Access without authentication: the socket is the test's own.
+const char cupsdConf[] = R"(Listen %1/cups.sock
+Browsing Off
+WebInterface No
+LogLevel warn
+DefaultAuthType None
+<Location />
+  Order Allow,Deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order Allow,Deny
+    Allow all
+  </Limit>
+</Policy>
+)";
+
+// cupsd refuses to run its helpers as root; FileDevice allows the queues'
+// file:///dev/null device.
+const char cupsFilesConf[] = R"(User %2
+Group %3
+FileDevice Yes
+Sandboxing Relaxed
+ServerRoot %1
+StateDir %1
+CacheDir %1/cache
+RequestRoot %1/spool
+TempDir %1/spool/temp
+AccessLog %1/log/access_log
+ErrorLog %1/log/error_log
+PageLog %1/log/page_log
+)";
+
+QString helperUser() {
+  return geteuid() == 0 ? QStringLiteral("lp") : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+}
+
+QString helperGroup() {
+  return geteuid() == 0 ? QStringLiteral("lp") : QString::fromLocal8Bit(getgrgid(getegid())->gr_name);
+}
+
+bool writeFile(const QString& path, const QString& text) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+}  // namespace
+
+PrivateCupsServer::PrivateCupsServer() : directory_(QDir::tempPath() + QStringLiteral("/quillmark-cups-XXXXXX")) {
+  if (!directory_.isValid()) {
+    error_ = QStringLiteral("no temporary directory");
+    return;
+  }
+  if (!writeConfiguration() || !start()) return;
+  // The clients' own configuration and defaults come from the private
+  // directory too, never from the user's or the system's.
+  qputenv("CUPS_SERVER", QFile::encodeName(directory_.filePath(QStringLiteral("cups.sock"))));
+  qputenv("CUPS_SERVERROOT", QFile::encodeName(directory_.path()));
+  qputenv("HOME", QFile::encodeName(directory_.path()));
+  qunsetenv("LPDEST");
+  qunsetenv("PRINTER");
+}
+
+PrivateCupsServer::~PrivateCupsServer() {
+  if (scheduler_.state() == QProcess::NotRunning) return;
+  scheduler_.terminate();
+  if (!scheduler_.waitForFinished(5000)) scheduler_.kill();
+  scheduler_.waitForFinished(5000);
+}
+
+bool PrivateCupsServer::writeConfiguration() {
+  const QString root = directory_.path();
+  // The helpers run as another user when the tests run as root.
+  QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+  for (const char* folder : {"cache", "log", "ppd", "spool/temp"}) QDir(root).mkpath(QString::fromLatin1(folder));
+  if (writeFile(root + QStringLiteral("/cupsd.conf"), QString::fromLatin1(cupsdConf).arg(root)) &&
+      writeFile(root + QStringLiteral("/cups-files.conf"),
+                QString::fromLatin1(cupsFilesConf).arg(root, helperUser(), helperGroup())))
+    return true;
+  error_ = QStringLiteral("cannot write the configuration in ") + root;
+  return false;
+}
+
+bool PrivateCupsServer::start() {
+  const QString root = directory_.path();
+  scheduler_.setProcessChannelMode(QProcess::ForwardedChannels);
+  scheduler_.start(QString::fromLatin1(cupsdProgram),
+                   {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
+                    QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
+  if (!scheduler_.waitForStarted(5000)) {
+    error_ = QStringLiteral("cannot start ") + QString::fromLatin1(cupsdProgram);
+    return false;
+  }
+  const QDeadlineTimer deadline(10000);
+  while (!QFile::exists(root + QStringLiteral("/cups.sock"))) {
+    if (scheduler_.state() == QProcess::NotRunning || deadline.hasExpired()) {
+      error_ = QStringLiteral("cupsd did not come up; see ") + root + QStringLiteral("/log/error_log");
+      return false;
+    }
+    QThread::msleep(20);
+  }
+  return true;
+}
+
+bool PrivateCupsServer::lpadmin(const QStringList& arguments) {
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(QStringLiteral("lpadmin"),
+                QStringList{QStringLiteral("-h"), directory_.filePath(QStringLiteral("cups.sock"))} + arguments);
+  if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+    return true;
+  error_ =
+      QStringLiteral("lpadmin %1: %2").arg(arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(process.readAll()));
+  return false;
+}
+
+bool PrivateCupsServer::addQueue(const QString& name) {
+  return lpadmin({QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
+                  QStringLiteral("-m"), QStringLiteral("drv:///sample.drv/generic.ppd"), QStringLiteral("-E")});
+}
+
+bool PrivateCupsServer::setDefault(const QString& name) { return lpadmin({QStringLiteral("-d"), name}); }
+
+bool PrivateCupsServer::removeQueue(const QString& name) { return lpadmin({QStringLiteral("-x"), name}); }

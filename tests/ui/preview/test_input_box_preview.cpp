@@ -1,0 +1,113 @@
+#include "input_box_dialog.h"
+#include "input_box_layout.h"
+#include "modal_dialog_probe.h"
+#include "show_preview.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+#include <functional>
+
+// "&Test" with the input-box creator: the program's own input box.
+class TestInputBoxPreview : public QObject {
+  Q_OBJECT
+
+  static QString answer(const InputBoxRequest& request, const std::function<void(QDialog*)>& act) {
+    ModalDialogProbe probe(act);
+    const QString result = showInputBox(request);
+    if (!probe.seen()) QTest::qFail("no input box", __FILE__, __LINE__);
+    return result;
+  }
+
+ private slots:
+  void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+  void theBoxIsLaidOutInDialogUnitsOfItsFont() {
+    ComposerSettings settings = defaults();
+    settings.activeCreator = CreatorKind::InputBox;
+    settings.inputBox = {"Login", "Your name:", "Guest", "Result"};
+    ModalDialogProbe probe([](QDialog* box) {
+      const QFontMetrics metrics(box->font());
+      QCOMPARE(box->font().pixelSize(), 11);  // MulDiv(8, 96, 72)
+      const InputBoxLayout layout = inputBoxLayout(dialogUnits(
+          metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), metrics.height()));
+      auto* label = box->findChild<QLabel*>("promptLabel");
+      auto* edit = box->findChild<QLineEdit*>("answerEdit");
+      QCOMPARE(box->size(), layout.clientSize);
+      QCOMPARE(box->minimumSize(), box->maximumSize());
+      QCOMPARE(label->pos(), layout.promptPosition);
+      QCOMPARE(label->text(), QStringLiteral("Your name:"));
+      QCOMPARE(edit->pos(), layout.editPosition);
+      QCOMPARE(edit->width(), layout.editWidth);
+      QCOMPARE(box->findChild<QPushButton*>("okButton")->geometry(), layout.okButton);
+      QCOMPARE(box->findChild<QPushButton*>("cancelButton")->geometry(), layout.cancelButton);
+      QVERIFY(box->findChild<QPushButton*>("okButton")->isDefault());
+      QCOMPARE(box->windowTitle(), QStringLiteral("Login"));
+      QCOMPARE(box->pos(), inputBoxPosition(box->screen()->geometry().size(), box->frameGeometry().size()));
+      QCOMPARE(edit->text(), QStringLiteral("Guest"));
+      QCOMPARE(edit->selectedText(), QStringLiteral("Guest"));
+      QCOMPARE(box->focusWidget(), edit);
+    });
+    showPreview(settings, nullptr);
+    QVERIFY(probe.seen());
+  }
+
+  void okReturnsTheTextOtherwiseTheDefault_data() {
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("OK") << "okButton"
+                        << "Typed";
+    QTest::newRow("Enter") << "enter"
+                           << "Typed";
+    QTest::newRow("Cancel") << "cancelButton"
+                            << "Guest";
+    QTest::newRow("Escape") << "escape"
+                            << "Guest";
+    QTest::newRow("close box") << "close"
+                               << "Guest";
+  }
+  void okReturnsTheTextOtherwiseTheDefault() {
+    QFETCH(QString, closing);
+    QFETCH(QString, result);
+    const QString typed = answer({"", "", "Guest"}, [&](QDialog* box) {
+      QTest::keyClicks(box->findChild<QLineEdit*>("answerEdit"), "Typed");
+      if (closing == "enter")
+        QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+      else if (closing == "escape")
+        QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+      else if (closing == "close")
+        box->close();
+      else
+        box->findChild<QPushButton*>(closing)->click();
+      QVERIFY(!box->isVisible());
+    });
+    QCOMPARE(typed, result);
+  }
+
+  void theAmpersandMarksTheAccessKeyOfTheEditField() {
+    answer({"", "&Name:", ""}, [](QDialog* box) {
+      box->findChild<QPushButton*>("cancelButton")->setFocus();
+      QTest::keyClick(box, Qt::Key_N, Qt::AltModifier);
+      QCOMPARE(QApplication::focusWidget(), box->findChild<QLineEdit*>("answerEdit"));
+    });
+    answer({"", "Trailing&", ""}, [](QDialog* box) { QVERIFY(box->findChild<QLabel*>("promptLabel")->isVisible()); });
+  }
+
+  void typingStopsAt255CharactersButALongerDefaultIsKept() {
+    const QString typed = answer({"", "", ""}, [](QDialog* box) {
+      QTest::keyClicks(box->findChild<QLineEdit*>("answerEdit"), QString(300, 'x'));
+      box->findChild<QPushButton*>("okButton")->click();
+    });
+    QCOMPARE(typed.size(), 255);
+    const QString longDefault(300, 'y');
+    QCOMPARE(answer({"", "", longDefault}, [](QDialog* box) { box->findChild<QPushButton*>("okButton")->click(); }),
+             longDefault);
+  }
+};
+
+QTEST_MAIN(TestInputBoxPreview)
+#include "test_input_box_preview.moc"

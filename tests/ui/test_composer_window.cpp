@@ -1,0 +1,369 @@
+#include "build_filter_string.h"
+#include "composer_window_driver.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+Q_DECLARE_METATYPE(CreatorKind)
+Q_DECLARE_METATYPE(ButtonChoice)
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
+// The composer window as a user meets it: its layout, the creators and New, the pages'
+// rules, and what Test and Copy hand on.
+class TestComposerWindow : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ComposerWindowDriver> ui;
+
+  MessageBoxSettings messageBox() { return ui->window().readSettings().messageBox; }
+
+ private slots:
+  void init() {
+    ui = std::make_unique<ComposerWindowDriver>();
+    QVERIFY(ui->isActive());
+  }
+
+  void cleanup() {
+    ui.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void windowIsAFixedSizeWindowWithoutMaximiseBox() {
+    TfmMain& window = ui->window();
+    QCOMPARE(window.size(), QSize(544, 383));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.windowTitle(), QString("Quillmark 1.0"));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window.windowIcon().isNull());
+  }
+
+  void controlStandsAtItsPlace_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    const auto row = [](const char* name, int left, int top, int width, int height) {
+      QTest::newRow(name) << QString(name) << QRect(left, top, width, height);
+    };
+    row("paHeader", 8, 8, 529, 41);
+    row("paMenu", 8, 56, 97, 273);
+    row("paWorkSpace", 112, 56, 425, 273);
+    row("pcCommonDialog", 16, 16, 393, 217);
+    row("sbTest", 256, 240, 73, 25);
+    row("sbExit", 440, 8, 73, 25);
+    row("meMessageBoxText", 80, 48, 249, 65);
+    row("sbNoIcon", 304, 16, 65, 65);
+    row("sbCancel_YesNoCancel", 160, 80, 73, 25);
+    row("shSepButtons", 16, 160, 353, 1);
+    row("laInputBoxVariableNote", 40, 56, 337, 33);
+    row("sgSavePictureDialogFilter", 104, 80, 193, 97);
+    row("rgFontsToDisplay", 32, 16, 201, 113);
+    row("ckSystemModal", 80, 136, 97, 17);
+  }
+
+  void controlStandsAtItsPlace() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QCOMPARE(ui->find<QWidget>(name.toLatin1())->geometry(), geometry);
+  }
+
+  void checkBoxCaptionsAreNeverCut() {
+    for (QCheckBox* box : ui->window().findChildren<QCheckBox*>())
+      QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->objectName()));
+  }
+
+  void windowStartsInTheMessageBoxCreatorWithEverySettingAtItsDefault() {
+    const ComposerSettings settings = ui->window().readSettings();
+    const ComposerSettings expected = defaults();
+    QCOMPARE(settings.activeCreator, CreatorKind::MessageBox);
+    QCOMPARE(ui->find<QLabel>("laHeader")->text(), QString("MessageBox Creator"));
+    QVERIFY(settings.messageBox.lines.empty());
+    QCOMPARE(settings.messageBox.icon, expected.messageBox.icon);
+    QCOMPARE(settings.messageBox.buttons, expected.messageBox.buttons);
+    QCOMPARE(settings.messageBox.variable, "Result");
+    QCOMPARE(settings.inputBox.variable, "Result");
+    QCOMPARE(settings.commonDialog.fontDevice, FontDevice::AllFonts);
+    QCOMPARE(ui->find<QLabel>("laButtons")->text(), QString("Button(s): OK"));
+    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), QString("Default Button: OK"));
+    QVERIFY(!ui->find<QCheckBox>("ckFullOpen")->isEnabled());
+    QVERIFY(!ui->find<QCheckBox>("ckUseNearestColor")->isEnabled());
+  }
+
+  void creatorButtonShowsItsCreator_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("pageControl");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<CreatorKind>("creator");
+    QTest::newRow("input box") << "sbInputBox"
+                               << "pcInputBox"
+                               << "InputBox Creator" << CreatorKind::InputBox;
+    QTest::newRow("common dialog") << "sbCommonDialog"
+                                   << "pcCommonDialog"
+                                   << "Common Dialog Creator" << CreatorKind::CommonDialog;
+    QTest::newRow("message box") << "sbMessageBox"
+                                 << "pcMessageBox"
+                                 << "MessageBox Creator" << CreatorKind::MessageBox;
+  }
+
+  void creatorButtonShowsItsCreator() {
+    QFETCH(QString, button);
+    QFETCH(QString, pageControl);
+    QFETCH(QString, caption);
+    QFETCH(CreatorKind, creator);
+    ui->click("sbCommonDialog");
+    ui->click(button.toLatin1());
+    QCOMPARE(ui->find<QLabel>("laHeader")->text(), caption);
+    QCOMPARE(ui->window().readSettings().activeCreator, creator);
+    for (const char* name : {"pcMessageBox", "pcInputBox", "pcCommonDialog"})
+      QCOMPARE(ui->find<QWidget>(name)->isVisible(), pageControl == name);
+    QVERIFY(ui->find<QToolButton>(button.toLatin1())->isChecked());
+  }
+
+  void pressingTheCreatorButtonThatIsDownStillPerformsNew() {
+    ui->typeInto("cbMessageBoxCaption", "Confirm");
+    ui->typeInto("meMessageBoxText", "Save?");
+    ui->clickTab("pcMessageBox", 3);
+    ui->click("sbMessageBox");
+    QVERIFY(ui->find<QToolButton>("sbMessageBox")->isChecked());
+    QCOMPARE(ui->find<QTabWidget>("pcMessageBox")->currentIndex(), 0);
+    QCOMPARE(messageBox().caption, "");
+    QCOMPARE(messageBox().text, "");
+  }
+
+  void returningToTheCommonDialogCreatorShowsAnEmptyOpenDialogTab() {
+    ui->click("sbCommonDialog");
+    ui->typeInto("edOpenDialogTitle", "Pick a file");
+    ui->clickTab("pcCommonDialog", 5);
+    ui->click("ckAllowFullOpen");
+    ui->clickTab("pcCommonDialog", 4);
+    ui->click(ui->find<QGroupBox>("rgFontsToDisplay")->findChildren<QRadioButton*>().at(2));
+    QCOMPARE(ui->window().readSettings().commonDialog.fontDevice, FontDevice::PrinterFontsOnly);
+
+    ui->click("sbMessageBox");
+    ui->click("sbCommonDialog");
+    const CommonDialogSettings settings = ui->window().readSettings().commonDialog;
+    QCOMPARE(ui->find<QTabWidget>("pcCommonDialog")->currentIndex(), 0);
+    QCOMPARE(settings.activeDialog, DialogKind::Open);
+    QCOMPARE(settings.open.title, "");
+    QCOMPARE(settings.fontDevice, FontDevice::AllFonts);
+    QVERIFY(!settings.allowCustomColors);
+  }
+
+  void newInTheInputBoxCreatorShowsGeneralAndResetsTheVariable() {
+    ui->click("sbInputBox");
+    ui->typeInto("edInputBoxCaption", "Name");
+    ui->clickTab("pcInputBox", 1);
+    ui->typeInto("edInputBoxVariable", "Answer");
+    ui->click("sbNew");
+    const InputBoxSettings settings = ui->window().readSettings().inputBox;
+    QCOMPARE(ui->find<QTabWidget>("pcInputBox")->currentIndex(), 0);
+    QCOMPARE(settings.variable, "Result");
+    QCOMPARE(settings.caption, "");
+  }
+
+  void switchingTabsKeepsEachTabsEntries() {
+    ui->click("sbCommonDialog");
+    ui->typeInto("edOpenDialogTitle", "Open");
+    ui->clickTab("pcCommonDialog", 1);
+    ui->typeInto("edSaveDialogDefaultExtension", "txt");
+    ui->clickTab("pcCommonDialog", 0);
+    const CommonDialogSettings settings = ui->window().readSettings().commonDialog;
+    QCOMPARE(settings.open.title, "Open");
+    QCOMPARE(settings.save.defaultExtension, "txt");
+    QCOMPARE(settings.activeDialog, DialogKind::Open);
+  }
+
+  void buttonChoiceShowsItsTwoLabels_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<ButtonChoice>("choice");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("defaultButton");
+    const auto row = [](const char* button, ButtonChoice choice, const char* set, const char* defaultButton) {
+      QTest::newRow(button) << QString(button) << choice << QString(set) << QString(defaultButton);
+    };
+    row("sbOK_OKCancel", ButtonChoice::OK_OKCancel, "Button(s): OK, Cancel", "Default Button: OK");
+    row("sbCancel_OKCancel", ButtonChoice::Cancel_OKCancel, "Button(s): OK, Cancel", "Default Button: Cancel");
+    row("sbYes_YesNo", ButtonChoice::Yes_YesNo, "Button(s): Yes, No", "Default Button: Yes");
+    row("sbNo_YesNo", ButtonChoice::No_YesNo, "Button(s): Yes, No", "Default Button: No");
+    row("sbYes_YesNoCancel", ButtonChoice::Yes_YesNoCancel, "Button(s): Yes, No, Cancel", "Default Button: Yes");
+    row("sbNo_YesNoCancel", ButtonChoice::No_YesNoCancel, "Button(s): Yes, No, Cancel", "Default Button: No");
+    row("sbCancel_YesNoCancel", ButtonChoice::Cancel_YesNoCancel, "Button(s): Yes, No, Cancel",
+        "Default Button: Cancel");
+    row("sbAbort_AbortRetryIgnore", ButtonChoice::Abort_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
+        "Default Button: Abort");
+    row("sbRetry_AbortRetryIgnore", ButtonChoice::Retry_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
+        "Default Button: Retry");
+    row("sbIgnore_AbortRetryIgnore", ButtonChoice::Ignore_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
+        "Default Button: Ignore");
+    row("sbRetry_RetryCancel", ButtonChoice::Retry_RetryCancel, "Button(s): Retry, Cancel", "Default Button: Retry");
+    row("sbCancel_RetryCancel", ButtonChoice::Cancel_RetryCancel, "Button(s): Retry, Cancel", "Default Button: Cancel");
+    row("sbOK_OK", ButtonChoice::OK_OK, "Button(s): OK", "Default Button: OK");
+  }
+
+  void buttonChoiceShowsItsTwoLabels() {
+    QFETCH(QString, button);
+    QFETCH(ButtonChoice, choice);
+    QFETCH(QString, buttons);
+    QFETCH(QString, defaultButton);
+    ui->clickTab("pcMessageBox", 2);
+    ui->click("sbCancel_OKCancel");
+    ui->click(button.toLatin1());
+    QCOMPARE(ui->find<QLabel>("laButtons")->text(), buttons);
+    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), defaultButton);
+    QCOMPARE(messageBox().buttons, choice);
+    QCOMPARE(ui->find<QLabel>("laButtons")->palette().color(QPalette::WindowText), QColor(Qt::red));
+  }
+
+  void colourBoxFollowsTheBoxItDependsOn_data() {
+    QTest::addColumn<QString>("master");
+    QTest::addColumn<QString>("dependent");
+    QTest::newRow("custom colors") << "ckAllowFullOpen"
+                                   << "ckFullOpen";
+    QTest::newRow("non-solid colors") << "ckAllowNonSolidColor"
+                                      << "ckUseNearestColor";
+  }
+
+  void colourBoxFollowsTheBoxItDependsOn() {
+    QFETCH(QString, master);
+    QFETCH(QString, dependent);
+    auto* dependentBox = ui->find<QCheckBox>(dependent.toLatin1());
+    ui->click("sbCommonDialog");
+    ui->clickTab("pcCommonDialog", 5);
+    ui->click(master.toLatin1());
+    QVERIFY(dependentBox->isEnabled());
+    ui->click(dependentBox);
+    QVERIFY(dependentBox->isChecked());
+    ui->click(master.toLatin1());
+    QVERIFY(!dependentBox->isEnabled());
+    QVERIFY(!dependentBox->isChecked());
+    const CommonDialogSettings settings = ui->window().readSettings().commonDialog;
+    QVERIFY(!settings.showCustomColors && !settings.useNearestSolidColor);
+  }
+
+  void copyPutsTheExactBytesOfWhatWasEntered() {
+    QGuiApplication::clipboard()->setText("earlier");
+    ui->typeInto("cbMessageBoxCaption", "Confirm");
+    ui->typeInto("meMessageBoxText", "Save changes?");
+    ui->key(Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "Quit now?");
+    ui->clickTab("pcMessageBox", 1);
+    ui->click("sbQuestion");
+    ui->clickTab("pcMessageBox", 2);
+    ui->click("sbNo_YesNoCancel");
+    ui->click("sbCopy");
+    QCOMPARE(ui->clipboard(),
+             "//Begin MessageBox Creator Code\r\n"
+             "Result := MessageBox(Handle, 'Save changes?' + #10#13 + 'Quit now?', 'Confirm', 291);\r\n"
+             "if Result = IDYES then\r\n"
+             "  {User has selected Yes};\r\n"
+             "if Result = IDNO then\r\n"
+             "  {User has selected No};\r\n"
+             "if Result = IDCANCEL then\r\n"
+             "  {User has selected Cancel};\r\n"
+             "//End MessageBox Creator Code\r\n");
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    QCOMPARE(messageBox().text, "Save changes?\r\nQuit now?");
+  }
+
+  void messageLinesAreTheTextBoxsDisplayLines_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<std::vector<std::string>>("lines");
+    QTest::newRow("empty box") << QStringList{} << std::vector<std::string>{};
+    QTest::newRow("one line break at the end") << QStringList{"Done", ""} << std::vector<std::string>{"Done"};
+    QTest::newRow("two line breaks at the end") << QStringList{"Done", "", ""} << std::vector<std::string>{"Done", ""};
+    QTest::newRow("empty line inside") << QStringList{"first", "", "third"}
+                                       << std::vector<std::string>{"first", "", "third"};
+  }
+
+  void messageLinesAreTheTextBoxsDisplayLines() {
+    QFETCH(QStringList, typed);
+    QFETCH(std::vector<std::string>, lines);
+    ui->click("meMessageBoxText");
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+      if (i > 0) ui->key(Qt::Key_Return);
+      QTest::keyClicks(QApplication::focusWidget(), typed[i]);
+    }
+    QCOMPARE(messageBox().lines, lines);
+  }
+
+  void longLineWrappedByTheBoxGivesTwoLinesAlsoWhileItsPageIsHidden() {
+    const QString words = "This message is long enough to be wrapped by the box at its width";
+    ui->typeInto("meMessageBoxText", words);
+    ui->clickTab("pcMessageBox", 3);
+    QVERIFY(!ui->find<QWidget>("meMessageBoxText")->isVisible());
+    const std::vector<std::string> lines = messageBox().lines;
+    QCOMPARE(lines.size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(lines[0] + lines[1]).remove(' '), QString(words).remove(' '));
+  }
+
+  void pastedLineEndsBecomeHardBreaks_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("LF") << "one\ntwo";
+    QTest::newRow("CR LF") << "one\r\ntwo";
+    QTest::newRow("bare CR") << "one\rtwo";
+  }
+
+  void pastedLineEndsBecomeHardBreaks() {
+    QFETCH(QString, pasted);
+    QGuiApplication::clipboard()->setText(pasted);
+    ui->click("meMessageBoxText");
+    ui->key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(messageBox().text, "one\r\ntwo");
+    QCOMPARE(messageBox().lines, (std::vector<std::string>{"one", "two"}));
+  }
+
+  void longMessageIsCopiedWholeWithoutDelay() {
+    QString message;
+    for (int line = 0; line < 1000; ++line) message += QString("Zeile %1 mit Grüßen und\tTab ").arg(line, 4) + '\n';
+    message += QString(100000 - message.size(), 'x');
+    QCOMPARE(message.size(), 100000);
+    QGuiApplication::clipboard()->setText(message);
+    ui->click("meMessageBoxText");
+    ui->key(Qt::Key_V, Qt::ControlModifier);
+    QElapsedTimer timer;
+    timer.start();
+    ui->click("sbCopy");
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY(copied.contains("'Zeile    0 mit Grüßen und\tTab ' + #10#13 + 'Zeile    1"));
+    QCOMPARE(QString::fromStdString(messageBox().text), QString(message).replace('\n', "\r\n"));
+  }
+
+  void filterRowsBelowAnEmptyFirstRowGiveAnEmptyFilter() {
+    ui->click("sbCommonDialog");
+    auto* grid = ui->find<QTableWidget>("sgOpenDialogFilter");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 0)).center());
+    QTest::keyClicks(QApplication::focusWidget(), "Text");
+    ui->key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "*.txt");
+    const FilterRows rows = ui->window().readSettings().commonDialog.open.filters;
+    QCOMPARE(rows[1].name, "Text");
+    QCOMPARE(rows[1].pattern, "*.txt");
+    QCOMPARE(BuildFilterString(rows), "");
+  }
+
+  void testShowsThePreviewOfTheActiveCreator() {
+    ui->click("sbInputBox");
+    ui->typeInto("edInputBoxCaption", "Your name");
+    QString shownTitle;
+    closeNextModalWindow(&shownTitle);
+    ui->click("sbTest");
+    QCOMPARE(shownTitle, QString("Your name"));
+    QVERIFY(ui->window().isVisible());
+    QCOMPARE(ui->window().readSettings().inputBox.caption, "Your name");
+  }
+
+  void exitClosesTheWindow() {
+    ui->click("sbExit");
+    QVERIFY(!ui->window().isVisible());
+  }
+};
+
+QTEST_MAIN(TestComposerWindow)
+#include "test_composer_window.moc"

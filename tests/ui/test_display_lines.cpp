@@ -1,0 +1,126 @@
+#include "display_lines.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QtTest>
+
+namespace {
+
+QStringList toStringList(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list;
+}
+
+// The message text box as the window has it: word wrap on, no scroll bars, 8-point font.
+void setUpBox(QPlainTextEdit& box, const QSize& size) {
+  box.setFont(QFont("Liberation Sans", 8));
+  box.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box.resize(size);
+}
+
+// The display lines the shown box itself has, each paragraph laid out by its own layout.
+QStringList shownLines(const QPlainTextEdit& box) {
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(box.document()->documentLayout());
+  QStringList lines;
+  for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+    layout->ensureBlockLayout(block);
+    const QTextLayout* blockLayout = block.layout();
+    for (int i = 0; i < blockLayout->lineCount(); ++i) {
+      const QTextLine line = blockLayout->lineAt(i);
+      lines << block.text().mid(line.textStart(), line.textLength());
+    }
+  }
+  return lines;
+}
+
+const QString longSentence =
+    "The quick brown fox jumps over the lazy dog while the lazy dog keeps on sleeping in the warm afternoon sun, "
+    "and nobody minds at all.";
+
+}  // namespace
+
+class TestDisplayLines : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void matchesWhatTheShownBoxDisplays_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QSize>("size");
+    const QSize messageBox(249, 65);
+    QTest::newRow("one short line") << "Hello" << messageBox;
+    QTest::newRow("a long sentence wraps at blanks") << longSentence << messageBox;
+    QTest::newRow("a word wider than the box breaks anywhere") << QString(90, 'W') << messageBox;
+    QTest::newRow("many blanks at a wrap point") << "word " + QString(80, ' ') + "word" << messageBox;
+    QTest::newRow("tabs") << "a\tbb\tccc\tdddd\teeeee\tffffff\tggggggg\thhhhhhhh" << messageBox;
+    QTest::newRow("hard breaks between wrapped lines") << longSentence + "\n\n" + longSentence + "\n" << messageBox;
+    QTest::newRow("pasted CR LF and bare CR") << "one\r\ntwo\rthree " + longSentence << messageBox;
+    QTest::newRow("UTF-8 and wide characters") << QString::fromUtf8(
+                                                      "Grüße ÄÖÜ ß – 漢字かなカナ漢字かなカナ漢字かなカナ漢字かな "
+                                                      "€uro 😀 émoji 😀😀😀😀😀😀😀😀😀😀😀😀😀😀")
+                                               << messageBox;
+    QTest::newRow("a narrow box") << longSentence << QSize(60, 65);
+    QTest::newRow("a wide box") << longSentence + " " + longSentence << QSize(700, 65);
+  }
+
+  // The lines are computed while the box has never been shown, as on a page that is not in
+  // front; then the box is shown and its own layout must agree.
+  void matchesWhatTheShownBoxDisplays() {
+    QFETCH(QString, text);
+    QFETCH(QSize, size);
+    QPlainTextEdit box;
+    setUpBox(box, size);
+    box.setPlainText(text);
+    const QStringList computed = toStringList(displayLines(text, box.font(), plainTextEditTextWidth(box)));
+
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QStringList shown = shownLines(box);
+    if (!shown.isEmpty() && shown.last().isEmpty()) shown.removeLast();
+    QVERIFY2(shown.size() > 1 || text.size() < 10, "the row should make the box wrap");
+    QCOMPARE(computed, shown);
+  }
+
+  void endsLinesAtHardBreaksAndDropsAnEmptyLastLine_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty text has no lines") << "" << QStringList{};
+    QTest::newRow("one line") << "abc" << QStringList{"abc"};
+    QTest::newRow("one trailing break adds no line") << "abc\n" << QStringList{"abc"};
+    QTest::newRow("two trailing breaks add one empty line") << "abc\n\n" << QStringList{"abc", ""};
+    QTest::newRow("a lone break is one empty line") << "\n" << QStringList{""};
+    QTest::newRow("empty line in the middle") << "a\n\nb" << QStringList{"a", "", "b"};
+    QTest::newRow("CR LF is one break") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("bare CR is one break") << "a\rb\r\r" << QStringList{"a", "b", ""};
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("blanks and tabs are kept") << " a\t \n\t" << QStringList{" a\t ", "\t"};
+  }
+
+  void endsLinesAtHardBreaksAndDropsAnEmptyLastLine() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(toStringList(displayLines(text, QFont("Liberation Sans", 8), 10000)), lines);
+  }
+
+  void cutsEachLineAfter4096Characters_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("kept");
+    const QString emoji = QString::fromUtf8("😀");
+    QTest::newRow("exactly 4096 stays whole") << QString(4096, 'x') << QString(4096, 'x');
+    QTest::newRow("longer is cut") << QString(5000, 'x') << QString(4096, 'x');
+    QTest::newRow("a character is never split") << QString(4095, 'x') + emoji + "yy" << QString(4095, 'x');
+  }
+
+  void cutsEachLineAfter4096Characters() {
+    QFETCH(QString, line);
+    QFETCH(QString, kept);
+    const std::vector<std::string> lines = displayLines(line + "\nnext", QFont("Liberation Sans", 8), 10'000'000);
+    QCOMPARE(toStringList(lines), (QStringList{kept, "next"}));
+  }
+};
+
+QTEST_MAIN(TestDisplayLines)
+#include "test_display_lines.moc"

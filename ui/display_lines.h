@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+// The list of lines of the word-wrapping message text box: every hard line break and every
+// point where the box wraps a long line ends a line. An empty last display line is not
+// counted (text ending in one line break gives no empty last entry, two give one, empty
+// text gives none). Each line is cut after 4096 characters. "\n", "\r\n" and a bare "\r"
+// each count as one hard break. Each paragraph is laid out the way the box lays it out, at
+// textWidth, so the result holds whether the box has been shown or not.
+std::vector<std::string> displayLines(const QString& text, const QFont& font, int textWidth);
+
+// The width at which a box without scroll bars wraps its text: its width less its frame and
+// the document margin on both sides. Valid for a box that was never shown.
+int plainTextEditTextWidth(const QPlainTextEdit& box);

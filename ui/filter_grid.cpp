@@ -1,0 +1,136 @@
+#include "filter_grid.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int columnWidth96Dpi = 85;
+constexpr int rowHeight96Dpi = 15;
+
+int scaled(const QWidget& widget, int pixelsAt96Dpi) { return qRound(pixelsAt96Dpi * widget.logicalDpiY() / 96.0); }
+
+bool isPlainKey(const QKeyEvent& event) {
+  return !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+bool isEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
+
+bool entersText(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Backspace || (!event.text().isEmpty() && event.text().front().isPrint());
+}
+
+// The cell editor: commits on every keystroke, and leaves an editor alone when the cell
+// already holds its text (rewriting it would move the caret).
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
+      auto* self = const_cast<CellDelegate*>(this);
+      connect(lineEdit, &QLineEdit::textEdited, self, [self, lineEdit] { emit self->commitData(lineEdit); });
+    }
+    return editor;
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    const auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    if (lineEdit && lineEdit->text() == index.data(Qt::EditRole).toString()) return;
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+};
+
+}  // namespace
+
+FilterGrid::FilterGrid(QWidget* parent) : QTableWidget(filterRowCount, 2, parent) {
+  setItemDelegate(new CellDelegate(this));
+  setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | EditKeyPressed);
+  setSelectionMode(SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setCornerButtonEnabled(false);
+  setWordWrap(false);
+
+  QHeaderView* rowsHeader = verticalHeader();
+  rowsHeader->hide();
+  rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
+  rowsHeader->setMinimumSectionSize(1);
+  rowsHeader->setDefaultSectionSize(scaled(*this, rowHeight96Dpi));
+
+  QHeaderView* titles = horizontalHeader();
+  titles->setSectionResizeMode(QHeaderView::Fixed);
+  titles->setMinimumSectionSize(1);
+  titles->setDefaultSectionSize(scaled(*this, columnWidth96Dpi));
+  titles->setFixedHeight(scaled(*this, rowHeight96Dpi));
+  titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  titles->setSectionsClickable(false);
+  titles->setHighlightSections(false);
+  setHeaderTexts(QString(), QString());
+
+  setCurrentCell(0, 0);
+}
+
+void FilterGrid::setHeaderTexts(const QString& nameTitle, const QString& patternTitle) {
+  setHorizontalHeaderLabels({nameTitle, patternTitle});
+}
+
+FilterRows FilterGrid::rows() const {
+  const auto cellText = [this](int row, int column) {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text().toStdString() : std::string();
+  };
+  FilterRows result;
+  for (int row = 0; row < filterRowCount; ++row) result[row] = {cellText(row, 0), cellText(row, 1)};
+  return result;
+}
+
+void FilterGrid::clearRows() {
+  const QSignalBlocker blocker(this);
+  clearContents();
+  setCurrentCell(0, 0);
+  closeOpenEditor();
+  scrollToTop();
+}
+
+void FilterGrid::openEditor() { edit(currentIndex(), AllEditTriggers, nullptr); }
+
+bool FilterGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (!QTableWidget::edit(index, trigger, event)) return false;
+  if (auto* lineEdit = qobject_cast<QLineEdit*>(indexWidget(index))) {
+    lineEdit->deselect();
+    lineEdit->end(false);
+  }
+  return true;
+}
+
+void FilterGrid::keyPressEvent(QKeyEvent* event) {
+  if (isPlainKey(*event) && isEnter(*event)) {
+    if (openEditorWidget())
+      closeOpenEditor();
+    else
+      openEditor();
+    return;
+  }
+  if (isPlainKey(*event) && entersText(*event)) {
+    openEditor();
+    if (QWidget* editor = openEditorWidget()) QCoreApplication::sendEvent(editor, event);
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+QWidget* FilterGrid::openEditorWidget() const {
+  return state() == EditingState ? indexWidget(currentIndex()) : nullptr;
+}
+
+void FilterGrid::closeOpenEditor() {
+  if (QWidget* editor = openEditorWidget()) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}

@@ -1,0 +1,60 @@
+#include "common_dialog_exec.h"
+
+#include "active_window_guard.h"
+#include "common_dialog_placement.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Watches the application while a common dialog is open and places that
+// dialog and the dialogs it opens when each is shown the first time.
+class DialogPlacer : public QObject {
+ public:
+  explicit DialogPlacer(QDialog& dialog) : dialog_(dialog) { qApp->installEventFilter(this); }
+  ~DialogPlacer() override { qApp->removeEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      auto* window = qobject_cast<QDialog*>(watched);
+      if (window && window->isWindow() && belongsToDialog(window) && !wasPlaced(window)) place(window);
+    }
+    return false;
+  }
+
+ private:
+  bool belongsToDialog(const QWidget* window) const {
+    for (const QWidget* w = window; w; w = w->parentWidget())
+      if (w == &dialog_) return true;
+    return false;
+  }
+
+  bool wasPlaced(const QWidget* window) const {
+    return std::ranges::find(placed_, window, [](const QPointer<QWidget>& p) { return p.data(); }) != placed_.end();
+  }
+
+  void place(QWidget* window) {
+    placed_.emplace_back(window);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    window->move(commonDialogPosition(screen, window->frameGeometry().size()));
+  }
+
+  QDialog& dialog_;
+  std::vector<QPointer<QWidget>> placed_;
+};
+
+}  // namespace
+
+bool execCommonDialog(QDialog& dialog) {
+  const ActiveWindowGuard activeWindow;
+  const DialogPlacer placer(dialog);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where a common dialog stands on `screen`: centred across and one third of
+// the free height down; each division truncates toward zero, so a window
+// larger than the screen stands partly off it.
+QPoint commonDialogPosition(const QRect& screen, QSize window);

@@ -1,0 +1,85 @@
+#include "input_box_dialog.h"
+
+#include "active_window_guard.h"
+#include "input_box_layout.h"
+#include "window_font.h"
+#include "x11_window_title.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int typedCharacterLimit = 255;
+
+DialogUnits measureDialogUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return dialogUnits(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                     metrics.height());
+}
+
+}  // namespace
+
+InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      defaultText_(request.defaultText) {
+  // The font comes first so that the parts are made in it, not changed to it.
+  setFont(defaultWindowFont(qRound(screen()->logicalDotsPerInchY())));
+  promptLabel_ = new QLabel(this);
+  answerEdit_ = new QLineEdit(this);
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+  setObjectName(QStringLiteral("InputBox"));
+  promptLabel_->setObjectName(QStringLiteral("promptLabel"));
+  answerEdit_->setObjectName(QStringLiteral("answerEdit"));
+  okButton_->setObjectName(QStringLiteral("okButton"));
+  cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+
+  setWindowTitle(request.caption);
+  setWindowModality(Qt::ApplicationModal);
+  promptLabel_->setTextFormat(Qt::PlainText);
+  promptLabel_->setText(request.prompt);
+  promptLabel_->setBuddy(answerEdit_);  // "&" marks the access key of the edit field
+  // Only typing is limited; a longer default answer is shown whole.
+  answerEdit_->setMaxLength(std::max<qsizetype>(typedCharacterLimit, request.defaultText.size()));
+  answerEdit_->setText(request.defaultText);
+  answerEdit_->selectAll();
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  layOut();
+  answerEdit_->setFocus();
+}
+
+void InputBoxDialog::layOut() {
+  const InputBoxLayout layout = inputBoxLayout(measureDialogUnits(font()));
+  setFixedSize(layout.clientSize);
+  promptLabel_->move(layout.promptPosition);
+  promptLabel_->resize(promptLabel_->sizeHint());
+  answerEdit_->setGeometry(QRect(layout.editPosition, QSize(layout.editWidth, answerEdit_->sizeHint().height())));
+  okButton_->setGeometry(layout.okButton);
+  cancelButton_->setGeometry(layout.cancelButton);
+}
+
+void InputBoxDialog::showEvent(QShowEvent* event) {
+  // Placed when shown: the window exists then and its frame counts in its size.
+  const QRect area = screen()->geometry();
+  move(area.topLeft() + inputBoxPosition(area.size(), frameGeometry().size()));
+  QDialog::showEvent(event);
+  if (windowTitle().isEmpty()) clearX11WindowTitle(this);
+}
+
+QString InputBoxDialog::answer() const { return result() == QDialog::Accepted ? answerEdit_->text() : defaultText_; }
+
+QString showInputBox(const InputBoxRequest& request) {
+  const ActiveWindowGuard activeWindow;
+  InputBoxDialog dialog(request);
+  dialog.exec();
+  return dialog.answer();
+}

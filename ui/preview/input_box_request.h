@@ -1,0 +1,15 @@
+#pragma once
+
+#include "composer_settings.h"
+
+#include <QString>
+
+// The input box the generated InputBox call shows: caption, prompt and the
+// default answer, in this order.
+struct InputBoxRequest {
+  QString caption;
+  QString prompt;
+  QString defaultText;
+};
+
+InputBoxRequest inputBoxRequest(const InputBoxSettings& settings);

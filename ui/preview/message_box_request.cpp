@@ -1,0 +1,7 @@
+#include "message_box_request.h"
+
+#include "message_box_style.h"
+
+MessageBoxRequest messageBoxRequest(const MessageBoxSettings& settings) {
+  return {QString::fromStdString(settings.text), QString::fromStdString(settings.caption), MessageBoxStyle(settings)};
+}

@@ -1,0 +1,84 @@
+#include "message_box_type.h"
+
+#include "message_box_style.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t buttonSetMask = 0xF;
+constexpr std::uint32_t iconMask = 0xF0;
+constexpr std::uint32_t defaultButtonMask = 0xF00;
+
+std::vector<MessageBoxButton> buttonSet(std::uint32_t type) {
+  using B = MessageBoxButton;
+  switch (type & buttonSetMask) {
+    case 1:
+      return {B::OK, B::Cancel};
+    case 2:
+      return {B::Abort, B::Retry, B::Ignore};
+    case 3:
+      return {B::Yes, B::No, B::Cancel};
+    case 4:
+      return {B::Yes, B::No};
+    case 5:
+      return {B::Retry, B::Cancel};
+    default:
+      return {B::OK};
+  }
+}
+
+IconChoice icon(std::uint32_t type) {
+  switch (type & iconMask) {
+    case 0x10:
+      return IconChoice::Error;
+    case 0x20:
+      return IconChoice::Question;
+    case 0x30:
+      return IconChoice::Warning;
+    case 0x40:
+      return IconChoice::Information;
+    default:
+      return IconChoice::NoIcon;
+  }
+}
+
+std::optional<MessageBoxButton> escapeButton(const std::vector<MessageBoxButton>& buttons) {
+  if (std::ranges::find(buttons, MessageBoxButton::Cancel) != buttons.end()) return MessageBoxButton::Cancel;
+  if (buttons == std::vector{MessageBoxButton::OK}) return MessageBoxButton::OK;
+  return std::nullopt;
+}
+
+}  // namespace
+
+MessageBoxType decodeMessageBoxType(std::uint32_t type) {
+  MessageBoxType decoded;
+  decoded.icon = icon(type);
+  decoded.buttons = buttonSet(type);
+  // A default button beyond the set falls back to the first one.
+  const std::size_t defaultButton = (type & defaultButtonMask) >> 8;
+  decoded.defaultButton = defaultButton < decoded.buttons.size() ? defaultButton : 0;
+  decoded.escapeButton = escapeButton(decoded.buttons);
+  decoded.systemModal = (type & MB_SYSTEMMODAL) != 0;
+  return decoded;
+}
+
+QString messageBoxButtonText(MessageBoxButton button) {
+  switch (button) {
+    case MessageBoxButton::OK:
+      return QStringLiteral("OK");
+    case MessageBoxButton::Cancel:
+      return QStringLiteral("Cancel");
+    case MessageBoxButton::Abort:
+      return QStringLiteral("&Abort");
+    case MessageBoxButton::Retry:
+      return QStringLiteral("&Retry");
+    case MessageBoxButton::Ignore:
+      return QStringLiteral("&Ignore");
+    case MessageBoxButton::Yes:
+      return QStringLiteral("&Yes");
+    case MessageBoxButton::No:
+      return QStringLiteral("&No");
+  }
+  return {};
+}

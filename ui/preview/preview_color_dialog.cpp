@@ -1,0 +1,91 @@
+#include "preview_color_dialog.h"
+
+#include "color_ref.h"
+#include "common_dialog_exec.h"
+
+#include <QBoxLayout>
+#include <QColorDialog>
+#include <QPushButton>
+
+#include <vector>
+
+namespace {
+
+bool hasClassName(const QObject* object, const char* name) {
+  return QByteArray(object->metaObject()->className()).endsWith(name);
+}
+
+QLayout* layoutHolding(QLayout* layout, QWidget* widget) {
+  if (layout->indexOf(widget) >= 0) return layout;
+  for (int i = 0; i < layout->count(); ++i)
+    if (QLayout* inner = layout->itemAt(i)->layout())
+      if (QLayout* found = layoutHolding(inner, widget)) return found;
+  return nullptr;
+}
+
+QWidget* widgetAfter(QLayout* layout, QWidget* widget, int distance) {
+  return layout->itemAt(layout->indexOf(widget) + distance)->widget();
+}
+
+// The widgets with which Qt's colour dialog defines colours. Its left column
+// holds the basic colours followed by the screen-picking button and its
+// information line, then the custom colours followed by "Add to Custom Colors".
+struct DefinitionPart {
+  QBoxLayout* leftColumn = nullptr;
+  QWidget* addButton = nullptr;
+  std::vector<QWidget*> widgets;
+};
+
+DefinitionPart findDefinitionPart(QColorDialog& dialog) {
+  std::vector<QWidget*> wells;
+  DefinitionPart part;
+  for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (hasClassName(child, "QWellArray")) wells.push_back(child);
+    if (hasClassName(child, "QColorPicker") || hasClassName(child, "QColorLuminancePicker") ||
+        hasClassName(child, "QColorShower"))
+      part.widgets.push_back(child);
+  }
+  QWidget* basic = wells.at(0);
+  QWidget* custom = wells.at(1);
+  part.leftColumn = qobject_cast<QBoxLayout*>(layoutHolding(dialog.layout(), custom));
+  part.addButton = widgetAfter(part.leftColumn, custom, 1);
+  part.widgets.insert(part.widgets.end(),
+                      {widgetAfter(part.leftColumn, basic, 1), widgetAfter(part.leftColumn, basic, 2), part.addButton});
+  return part;
+}
+
+// Sets up a non-native Qt colour dialog as the request describes; the custom
+// colours are process-wide in Qt and are reset here.
+void configureColorDialog(QColorDialog& dialog, const ColorDialogRequest& request) {
+  dialog.setOptions(QColorDialog::DontUseNativeDialog);
+  for (int i = 0; i < static_cast<int>(request.customColors.size()); ++i)
+    QColorDialog::setCustomColor(i, colorFromColorRef(request.customColors[static_cast<std::size_t>(i)]));
+  dialog.setCurrentColor(colorFromColorRef(request.color));
+
+  const DefinitionPart definition = findDefinitionPart(dialog);
+  auto* defineButton = new QPushButton(QStringLiteral("&Define Custom Colors >>"), &dialog);
+  defineButton->setObjectName(QStringLiteral("defineCustomColorsButton"));
+  defineButton->setAutoDefault(false);
+  definition.leftColumn->insertWidget(definition.leftColumn->indexOf(definition.addButton), defineButton);
+
+  const ColorDialogParts parts = colorDialogParts(request.flags);
+  for (QWidget* widget : definition.widgets) widget->setVisible(parts.definitionShown);
+  defineButton->setEnabled(parts.defineButtonEnabled);
+  QObject::connect(defineButton, &QPushButton::clicked, &dialog, [widgets = definition.widgets, defineButton] {
+    for (QWidget* widget : widgets) widget->show();
+    defineButton->setEnabled(false);
+  });
+}
+
+}  // namespace
+
+ColorDialogParts colorDialogParts(std::uint32_t flags) {
+  const bool fullOpen = (flags & CC_FULLOPEN) != 0;
+  return {fullOpen, !fullOpen && !(flags & CC_PREVENTFULLOPEN)};
+}
+
+void showColorDialog(const ColorDialogRequest& request) {
+  QColorDialog dialog;
+  configureColorDialog(dialog, request);
+  execCommonDialog(dialog);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "font_dialog_request.h"
+
+// Shows the font dialog of the request as a common dialog. The printer-font
+// kinds need the current printer: throws PreviewError when there is none or
+// it is no longer installed.
+void showFontDialog(const FontDialogRequest& request);

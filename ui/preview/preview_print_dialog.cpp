@@ -1,0 +1,48 @@
+#include "preview_print_dialog.h"
+
+#include "common_dialog_exec.h"
+#include "current_printer.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// Qt's print dialog offers page ranges over CUPS even when the options leave
+// them out; without page numbers this dialog keeps them unavailable.
+class PreviewPrintDialog : public QPrintDialog {
+ public:
+  PreviewPrintDialog(QPrinter* printer, bool pageNumbers) : QPrintDialog(printer), pageNumbers_(pageNumbers) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QPrintDialog::showEvent(event);
+    if (pageNumbers_) return;
+    for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+      if (auto* widget = findChild<QWidget*>(QLatin1String(name))) widget->setEnabled(false);
+  }
+
+ private:
+  bool pageNumbers_;
+};
+
+// The Qt print dialog's options for the request's flags.
+QAbstractPrintDialog::PrintDialogOptions printDialogOptions(const PrintDialogRequest& request) {
+  QAbstractPrintDialog::PrintDialogOptions options =
+      QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
+  if (!(request.flags & PD_HIDEPRINTTOFILE)) options |= QAbstractPrintDialog::PrintToFile;
+  if (!(request.flags & PD_NOSELECTION)) options |= QAbstractPrintDialog::PrintSelection;
+  if (!(request.flags & PD_NOPAGENUMS)) options |= QAbstractPrintDialog::PrintPageRange;
+  return options;
+}
+
+}  // namespace
+
+void showPrintDialog(const PrintDialogRequest& request) {
+  std::unique_ptr<QPrinter> printer = copyOfCurrentPrinter();
+  PreviewPrintDialog dialog(printer.get(), !(request.flags & PD_NOPAGENUMS));
+  dialog.setOptions(printDialogOptions(request));
+  // No page numbers are set: setting them would add the page-range option.
+  dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+  if (execCommonDialog(dialog)) adoptConfirmedPrinter(std::move(printer));
+}
