@@ -256,14 +256,14 @@ void TfmMain::createIconPage() {
   };
   tsIcon = createPage(pcMessageBox, "tsIcon", QStringLiteral("Icon"));
   iconButtons_ = new QButtonGroup(this);
-  for (const IconButton& spec : buttons) {
+  for (const IconButton& row : buttons) {
     QToolButton* button =
-        createSpeedButton(tsIcon, spec.name, QRect(spec.left, 16, 65, 65), iconButtons_, static_cast<int>(spec.icon));
-    button->setText(toQString(iconCaption(spec.icon)));
+        createSpeedButton(tsIcon, row.name, QRect(row.left, 16, 65, 65), iconButtons_, static_cast<int>(row.icon));
+    button->setText(toQString(iconCaption(row.icon)));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    if (spec.pictureName) button->setIcon(picture(spec.pictureName));
+    if (row.pictureName) button->setIcon(picture(row.pictureName));
     button->setIconSize(pictureSize);
-    this->*spec.member = button;
+    this->*row.member = button;
   }
 }
 
@@ -303,12 +303,12 @@ void TfmMain::createButtonsPage() {
   };
   tsButtons = createPage(pcMessageBox, "tsButtons", QStringLiteral("Buttons"));
   buttonChoiceButtons_ = new QButtonGroup(this);
-  for (const ChoiceButton& spec : buttons) {
-    QToolButton* button = createSpeedButton(tsButtons, spec.name, QRect(spec.left, spec.top, 73, 25),
-                                            buttonChoiceButtons_, static_cast<int>(spec.choice));
-    button->setText(QString::fromLatin1(spec.caption));
-    connect(button, &QToolButton::clicked, this, spec.handler);
-    this->*spec.member = button;
+  for (const ChoiceButton& row : buttons) {
+    QToolButton* button = createSpeedButton(tsButtons, row.name, QRect(row.left, row.top, 73, 25), buttonChoiceButtons_,
+                                            static_cast<int>(row.choice));
+    button->setText(QString::fromLatin1(row.caption));
+    connect(button, &QToolButton::clicked, this, row.handler);
+    this->*row.member = button;
   }
   shSepButtons = new QFrame(tsButtons);
   shSepButtons->setObjectName(QStringLiteral("shSepButtons"));

@@ -3,10 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// Spans a modal window that has no owner: remembers the window that was
-// active before and activates it again when the guard ends, also when the
-// dialog failed. Qt re-activates the owner of a dialog, not the window that
-// was active before an unowned one.
+// Spans a preview's modal window: remembers the window that was active before
+// and activates it again when the guard ends, also when the dialog failed. Qt
+// does not re-activate the window that was active before an unowned dialog,
+// and without a window manager not even a dialog's owner.
 class ActiveWindowGuard {
  public:
   ActiveWindowGuard();

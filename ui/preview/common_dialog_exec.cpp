@@ -1,6 +1,5 @@
 #include "common_dialog_exec.h"
 
-#include "active_window_guard.h"
 #include "common_dialog_placement.h"
 
 #include <QApplication>
@@ -53,7 +52,6 @@ class DialogPlacer : public QObject {
 }  // namespace
 
 bool execCommonDialog(QDialog& dialog) {
-  const ActiveWindowGuard activeWindow;
   const DialogPlacer placer(dialog);
   dialog.setWindowModality(Qt::ApplicationModal);
   return dialog.exec() == QDialog::Accepted;

@@ -1,5 +1,6 @@
 #include "show_preview.h"
 
+#include "active_window_guard.h"
 #include "color_dialog_request.h"
 #include "file_dialog_request.h"
 #include "font_dialog_request.h"
@@ -38,6 +39,10 @@ void showCommonDialog(const CommonDialogSettings& settings) {
 }  // namespace
 
 void showPreview(const ComposerSettings& settings, QWidget* composerWindow) {
+  // Whatever kind of dialog closes, the window that was active before gets the
+  // keyboard again: Qt leaves no window active after a modal window closes
+  // where no window manager hands the focus back.
+  const ActiveWindowGuard activeWindow;
   switch (settings.activeCreator) {
     case CreatorKind::MessageBox:
       showMessageBox(messageBoxRequest(settings.messageBox), composerWindow);

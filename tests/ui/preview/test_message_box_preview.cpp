@@ -12,6 +12,7 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(ButtonChoice)
+Q_DECLARE_METATYPE(CreatorKind)
 
 // "&Test" with the message-box creator: the box as a user sees it.
 class TestMessageBoxPreview : public QObject {
@@ -49,6 +50,26 @@ class TestMessageBoxPreview : public QObject {
   void cleanup() {
     delete owner_;
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  // The keyboard goes back to the composer window when the box closes, for the
+  // owned message box as for the unowned input box.
+  void theComposerWindowIsActiveAgainAfterwards_data() {
+    QTest::addColumn<CreatorKind>("creator");
+    QTest::newRow("message box") << CreatorKind::MessageBox;
+    QTest::newRow("input box") << CreatorKind::InputBox;
+  }
+
+  void theComposerWindowIsActiveAgainAfterwards() {
+    QFETCH(CreatorKind, creator);
+    owner_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(owner_));
+    ComposerSettings settings = defaults();
+    settings.activeCreator = creator;
+    ModalDialogProbe probe([](QDialog* dialog) { QTRY_COMPARE(QApplication::activeWindow(), dialog); });
+    showPreview(settings, owner_);
+    QVERIFY(probe.seen());
+    QTRY_COMPARE(QApplication::activeWindow(), owner_);
   }
 
   void defaultSettingsShowAnUntitledInformationBox() {
