@@ -6,7 +6,7 @@ namespace {
 
 void generateAndJoin(benchmark::State& state, const ComposerSettings& settings) {
   for (auto _ : state) {
-    std::string text = joinCodeBlock(generateActiveBlock(settings));
+    std::string text = generateActiveBlock(settings).text();
     benchmark::DoNotOptimize(text);
   }
 }

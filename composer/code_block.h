@@ -1,7 +1,41 @@
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The source lines a generator produces, in order, each without line terminator.
-using CodeBlock = std::vector<std::string>;
+// The source lines a generator produces, in order. The lines are kept one after
+// another, each followed by CR LF, so the Copy action's text is the block's own
+// storage: a long message is written once, never copied again to be joined.
+class CodeBlock {
+ public:
+  CodeBlock();
+  CodeBlock(std::initializer_list<std::string_view> lines);
+
+  void addLine(std::string_view line);
+
+  // Adds a line written piece by piece: `write` appends the line's text to the
+  // string it is given.
+  template <class Write>
+  void addLineWith(Write&& write) {
+    write(text_);
+    endLine();
+  }
+
+  std::size_t lineCount() const { return lineEnds_.size(); }
+
+  // The lines without their terminators.
+  std::vector<std::string> lines() const;
+
+  // The lines in order, each followed by CR LF, the last line included.
+  const std::string& text() const& { return text_; }
+  std::string text() && { return std::move(text_); }
+
+ private:
+  void endLine();
+
+  std::string text_;
+  std::vector<std::size_t> lineEnds_;  // where each line's CR LF starts
+};

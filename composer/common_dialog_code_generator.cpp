@@ -30,13 +30,13 @@ FileComponent fileComponent(DialogKind kind) {
 void appendFileDialog(CodeBlock& block, DialogKind kind, const FileDialogSettings& file) {
   const std::string variable(fileComponent(kind).variable);
   const std::string className(fileComponent(kind).className);
-  block.push_back(variable + " := " + className + ".Create(Self);");
-  block.push_back(variable + ".Title := '" + file.title + "';");
-  block.push_back(variable + ".DefaultExt := '" + file.defaultExtension + "';");
-  block.push_back(variable + ".Filter := '" + BuildFilterString(file.filters) + "';");
-  block.push_back("if " + variable + ".Execute then");
-  block.push_back("//The filename can be found in '" + variable + ".FileName' (String)");
-  block.emplace_back(actionLine);
+  block.addLine(variable + " := " + className + ".Create(Self);");
+  block.addLine(variable + ".Title := '" + file.title + "';");
+  block.addLine(variable + ".DefaultExt := '" + file.defaultExtension + "';");
+  block.addLine(variable + ".Filter := '" + BuildFilterString(file.filters) + "';");
+  block.addLine("if " + variable + ".Execute then");
+  block.addLine("//The filename can be found in '" + variable + ".FileName' (String)");
+  block.addLine(actionLine);
 }
 
 std::string_view fontDeviceLine(FontDevice device) {
@@ -52,40 +52,38 @@ std::string_view fontDeviceLine(FontDevice device) {
 }
 
 void appendFontDialog(CodeBlock& block, const CommonDialogSettings& settings) {
-  block.emplace_back("FontDialog1 := TFontDialog.Create(Self);");
-  block.emplace_back(fontDeviceLine(settings.fontDevice));
-  block.emplace_back("if FontDialog1.Execute then");
-  block.emplace_back("//The font structure can be found in 'FontDialog1.Font' (TFont)");
-  block.emplace_back(actionLine);
+  block.addLine("FontDialog1 := TFontDialog.Create(Self);");
+  block.addLine(fontDeviceLine(settings.fontDevice));
+  block.addLine("if FontDialog1.Execute then");
+  block.addLine("//The font structure can be found in 'FontDialog1.Font' (TFont)");
+  block.addLine(actionLine);
 }
 
 void appendColorDialog(CodeBlock& block, const CommonDialogSettings& settings) {
-  block.emplace_back("ColorDialog1 := TColorDialog.Create(Self);");
+  block.addLine("ColorDialog1 := TColorDialog.Create(Self);");
   // The first option has the inverted sense: an unchecked "allow custom
   // colours" box forbids the full-open part.
-  if (!settings.allowCustomColors)
-    block.emplace_back("ColorDialog1.Options := ColorDialog1.Options + [cdPreventFullOpen];");
-  if (settings.showCustomColors) block.emplace_back("ColorDialog1.Options := ColorDialog1.Options + [cdFullOpen];");
-  if (settings.allowNonSolidColors) block.emplace_back("ColorDialog1.Options := ColorDialog1.Options + [cdAnyColor];");
-  if (settings.useNearestSolidColor)
-    block.emplace_back("ColorDialog1.Options := ColorDialog1.Options + [cdSolidColor];");
-  block.emplace_back("if ColorDialog1.Execute then");
-  block.emplace_back("//The color can be found in 'ColorDialog1.Color' (TColor)");
-  block.emplace_back(actionLine);
+  if (!settings.allowCustomColors) block.addLine("ColorDialog1.Options := ColorDialog1.Options + [cdPreventFullOpen];");
+  if (settings.showCustomColors) block.addLine("ColorDialog1.Options := ColorDialog1.Options + [cdFullOpen];");
+  if (settings.allowNonSolidColors) block.addLine("ColorDialog1.Options := ColorDialog1.Options + [cdAnyColor];");
+  if (settings.useNearestSolidColor) block.addLine("ColorDialog1.Options := ColorDialog1.Options + [cdSolidColor];");
+  block.addLine("if ColorDialog1.Execute then");
+  block.addLine("//The color can be found in 'ColorDialog1.Color' (TColor)");
+  block.addLine(actionLine);
 }
 
 void appendPrintDialog(CodeBlock& block, const CommonDialogSettings& settings) {
-  block.emplace_back("PrintDialog1 := TPrintDialog.Create(Self);");
-  if (settings.allowPrintToFile) block.emplace_back("PrintDialog1.Options := PrintDialog1.Options + [poPrintToFile];");
-  block.emplace_back("if PrintDialog1.Execute then");
-  block.emplace_back(actionLine);
+  block.addLine("PrintDialog1 := TPrintDialog.Create(Self);");
+  if (settings.allowPrintToFile) block.addLine("PrintDialog1.Options := PrintDialog1.Options + [poPrintToFile];");
+  block.addLine("if PrintDialog1.Execute then");
+  block.addLine(actionLine);
 }
 
 }  // namespace
 
 CodeBlock CommonDialogCodeGenerator::generate(const CommonDialogSettings& settings) const {
   CodeBlock block;
-  block.emplace_back("//Begin Common Dialog Creator Code");
+  block.addLine("//Begin Common Dialog Creator Code");
   switch (settings.activeDialog) {
     case DialogKind::Open:
     case DialogKind::Save:
@@ -103,6 +101,6 @@ CodeBlock CommonDialogCodeGenerator::generate(const CommonDialogSettings& settin
       appendPrintDialog(block, settings);
       break;
   }
-  block.emplace_back("//End Common Dialog Creator Code");
+  block.addLine("//End Common Dialog Creator Code");
   return block;
 }

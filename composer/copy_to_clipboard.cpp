@@ -16,18 +16,6 @@ CodeBlock generateActiveBlock(const ComposerSettings& settings) {
   return {};
 }
 
-std::string joinCodeBlock(const CodeBlock& block) {
-  std::size_t size = 0;
-  for (const auto& line : block) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const auto& line : block) {
-    text += line;
-    text += "\r\n";
-  }
-  return text;
-}
-
 void copyToClipboard(const ComposerSettings& settings, Clipboard& clipboard) {
-  clipboard.setText(joinCodeBlock(generateActiveBlock(settings)));
+  clipboard.setText(generateActiveBlock(settings).text());
 }

@@ -61,22 +61,25 @@ std::string BuildMessageTextExpression(const std::vector<std::string>& lines) {
 
 CodeBlock MessageBoxCodeGenerator::generate(const MessageBoxSettings& settings) const {
   CodeBlock block;
-  block.emplace_back("//Begin MessageBox Creator Code");
-  std::string call;
-  call.reserve(settings.variable.size() + settings.caption.size() + messageTextExpressionSize(settings.lines) + 48);
-  call += settings.variable;
-  call += " := MessageBox(Handle, ";
-  appendMessageTextExpression(call, settings.lines);
-  call += ", '";
-  call += settings.caption;
-  call += "', ";
-  call += std::to_string(MessageBoxStyle(settings));
-  call += ");";
-  block.push_back(std::move(call));
+  block.addLine("//Begin MessageBox Creator Code");
+  block.addLineWith([&settings](std::string& text) {
+    // Room for the call line and the branch lines after it, so that a long
+    // message is written into the block's storage once.
+    text.reserve(text.size() + 5 * settings.variable.size() + settings.caption.size() +
+                 messageTextExpressionSize(settings.lines) + 320);
+    text += settings.variable;
+    text += " := MessageBox(Handle, ";
+    appendMessageTextExpression(text, settings.lines);
+    text += ", '";
+    text += settings.caption;
+    text += "', ";
+    text += std::to_string(MessageBoxStyle(settings));
+    text += ");";
+  });
   for (ResultId id : resultBranches(settings.buttons)) {
-    block.push_back("if " + settings.variable + " = " + std::string(resultIdName(id)) + " then");
-    block.emplace_back(commentLine(id));
+    block.addLine("if " + settings.variable + " = " + std::string(resultIdName(id)) + " then");
+    block.addLine(commentLine(id));
   }
-  block.emplace_back("//End MessageBox Creator Code");
+  block.addLine("//End MessageBox Creator Code");
   return block;
 }

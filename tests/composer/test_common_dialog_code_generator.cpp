@@ -11,7 +11,7 @@ namespace {
 
 QStringList toList(const CodeBlock& block) {
   QStringList list;
-  for (const auto& line : block) list << QString::fromStdString(line);
+  for (const auto& line : block.lines()) list << QString::fromStdString(line);
   return list;
 }
 

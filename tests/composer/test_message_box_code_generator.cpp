@@ -10,6 +10,8 @@ QStringList toList(const std::vector<std::string>& lines) {
   return list;
 }
 
+QStringList toList(const CodeBlock& block) { return toList(block.lines()); }
+
 }  // namespace
 
 Q_DECLARE_METATYPE(IconChoice)
@@ -72,7 +74,7 @@ class TestMessageBoxCodeGenerator : public QObject {
     MessageBoxSettings s;
     s.caption = "Error";
     s.icon = IconChoice::Error;
-    QCOMPARE(QString::fromStdString(MessageBoxCodeGenerator{}.generate(s).at(1)),
+    QCOMPARE(QString::fromStdString(MessageBoxCodeGenerator{}.generate(s).lines().at(1)),
              "Result := MessageBox(Handle, '', 'Error', 16);");
   }
 
@@ -156,7 +158,7 @@ class TestMessageBoxCodeGenerator : public QObject {
   void aMegabyteMessageIsCopiedWhole() {
     MessageBoxSettings s;
     s.lines.assign(10000, std::string(100, 'x'));
-    const CodeBlock block = MessageBoxCodeGenerator{}.generate(s);
+    const std::vector<std::string> block = MessageBoxCodeGenerator{}.generate(s).lines();
     const std::size_t expected = std::string("Result := MessageBox(Handle, ").size() + 10000 * 102 +
                                  9999 * std::string(" + #10#13 + ").size() + std::string(", '', 64);").size();
     QCOMPARE(block.at(1).size(), expected);

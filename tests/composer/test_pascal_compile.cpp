@@ -29,7 +29,7 @@ QByteArray pastedProgram(const CodeBlock& block, const std::string& variable, co
       "procedure TPastedForm.Pasted;\n";
   if (variableType) source += "var\n  " + QByteArray::fromStdString(variable) + ": " + variableType + ";\n";
   source += "begin\n";
-  source += QByteArray::fromStdString(joinCodeBlock(block));
+  source += QByteArray::fromStdString(block.text());
   source += "end;\nbegin\nend.\n";
   return source;
 }
