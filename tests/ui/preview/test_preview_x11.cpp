@@ -6,9 +6,12 @@
 #include <QProcess>
 #include <QtTest>
 
-// Under X11, what the window manager reads as the title of the message box
-// and the input box. Qt would write the program's name for an empty title.
-class TestWindowTitlesX11 : public QObject {
+Q_DECLARE_METATYPE(CreatorKind)
+
+// Under X11: what the window manager reads as the title of the message box and
+// the input box (Qt would write the program's name for an empty title), and
+// that the keyboard returns to the composer window when a preview closes.
+class TestPreviewX11 : public QObject {
   Q_OBJECT
 
   static QString titleProperties(QWidget* window) {
@@ -51,7 +54,35 @@ class TestWindowTitlesX11 : public QObject {
     showPreview(settings, &composer);
     QVERIFY(probe.seen());
   }
+
+  // Also without a window manager, which would otherwise hand the focus back.
+  void theComposerWindowHasTheKeyboardAgainAfterwards_data() {
+    QTest::addColumn<CreatorKind>("creator");
+    QTest::newRow("message box") << CreatorKind::MessageBox;
+    QTest::newRow("input box") << CreatorKind::InputBox;
+    QTest::newRow("common dialog") << CreatorKind::CommonDialog;
+  }
+
+  void theComposerWindowHasTheKeyboardAgainAfterwards() {
+    QFETCH(CreatorKind, creator);
+    QWidget composer;
+    composer.show();
+    composer.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&composer));
+    ComposerSettings settings = defaults();
+    settings.activeCreator = creator;
+    settings.commonDialog.activeDialog = DialogKind::Color;
+    // The user closes the dialog with a real key press, as the X server sees it.
+    ModalDialogProbe probe([](QDialog* dialog) {
+      QTRY_COMPARE(QApplication::activeWindow(), dialog);
+      QCOMPARE(QProcess::execute("xdotool", {"key", "Escape"}), 0);
+      QTRY_VERIFY(!dialog->isVisible());
+    });
+    showPreview(settings, &composer);
+    QVERIFY(probe.seen());
+    QTRY_COMPARE(QApplication::activeWindow(), &composer);
+  }
 };
 
-QTEST_MAIN(TestWindowTitlesX11)
-#include "test_window_titles_x11.moc"
+QTEST_MAIN(TestPreviewX11)
+#include "test_preview_x11.moc"
