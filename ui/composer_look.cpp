@@ -1,5 +1,7 @@
 #include "composer_look.h"
 
+#include "window_font.h"
+
 namespace {
 
 QFont liberationSans() {
@@ -10,11 +12,8 @@ QFont liberationSans() {
 
 }  // namespace
 
-QFont composerWindowFont() {
-  QFont font = liberationSans();
-  font.setPixelSize(11);
-  return font;
-}
+// The layout is in pixels at 96 dots per inch, which Qt scales on high-DPI screens.
+QFont composerWindowFont() { return defaultWindowFont(96); }
 
 QFont creatorHeaderFont() {
   QFont font = liberationSans();

@@ -6,9 +6,8 @@
 // The fonts and fixed colours of the composer window. Sizes are in pixels, like the
 // layout, so that both scale together on high-DPI screens.
 
-// The font of the whole window and of every control on it: the 8-point dialog font the
-// layout was drawn for (11 pixels at 96 dpi), in Liberation Sans, which has the metrics of
-// the usual sans-serif dialog faces.
+// The font of the whole window and of every control on it: the default window font at
+// the 96 dots per inch the layout was drawn for (11 pixels).
 QFont composerWindowFont();
 
 // The creator caption in the header: 27 pixels, bold italic.
