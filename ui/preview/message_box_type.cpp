@@ -29,18 +29,9 @@ std::vector<MessageBoxButton> buttonSet(std::uint32_t type) {
 }
 
 IconChoice icon(std::uint32_t type) {
-  switch (type & iconMask) {
-    case 0x10:
-      return IconChoice::Error;
-    case 0x20:
-      return IconChoice::Question;
-    case 0x30:
-      return IconChoice::Warning;
-    case 0x40:
-      return IconChoice::Information;
-    default:
-      return IconChoice::NoIcon;
-  }
+  for (IconChoice choice : {IconChoice::Information, IconChoice::Question, IconChoice::Error, IconChoice::Warning})
+    if ((type & iconMask) == iconChoiceValue(choice)) return choice;
+  return IconChoice::NoIcon;
 }
 
 std::optional<MessageBoxButton> escapeButton(const std::vector<MessageBoxButton>& buttons) {
