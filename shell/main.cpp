@@ -1,15 +1,33 @@
+#include "AboutUn.h"
+#include "SplashUn.h"
 #include "fmMainUn.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QThread>
+#include <memory>
 
-// Starts the program: the composer window is the main window, and closing it ends the run.
+// Starts the program: the composer window is created first and is the main window, then
+// the splash window and the About box, which copies the splash window's pictures. The
+// splash window stays on the screen for three seconds, during which the program answers
+// nothing, and is gone before the composer window appears. Closing the composer window
+// ends the run.
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // The name shown for the running program; never a display name, which Qt would append
+  // to every window title.
+  QApplication::setApplicationName(QStringLiteral("Quillmark 1.0"));
+  QApplication::setDesktopFileName(QStringLiteral("org.example.Quillmark"));
   // The windows are laid out at fixed pixel positions; Fusion's metrics are the ones
   // they were fitted to, whatever style the desktop would pick.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   TfmMain fmMain;
+  QApplication::setWindowIcon(fmMain.windowIcon());
+  auto fmSplash = std::make_unique<TfmSplash>();
+  TfmAbout fmAbout(*fmSplash, &fmMain);
+  showFullyDrawn(*fmSplash);
+  QThread::msleep(3000);
+  fmSplash.reset();
   fmMain.show();
   return QApplication::exec();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui_AboutUn.h"
+
+#include <QDialog>
+
+class TfmSplash;
+
+// The About box: the product's name, version and pictures and two links to the maker.
+// It is created once at start-up, shown modally on "&About" and hidden, not destroyed,
+// when OK, Enter or Escape closes it.
+class TfmAbout : public QDialog, private Ui::TfmAbout {
+  Q_OBJECT
+
+ public:
+  // Copies the two pictures out of the splash window; the copies outlive it.
+  explicit TfmAbout(const TfmSplash& splash, QWidget* parent = nullptr);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate(const TfmSplash& splash);
+  void buOKClick();
+  void laWebSiteMouseDown(QLabel* sender);
+  void laWebSiteMouseUp(QLabel* sender);
+  void laWebSiteClick();
+  void laEMailClick();
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui_SplashUn.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// The splash window shown for three seconds at start-up: the product's name, version,
+// logo and the maker's banner in a frameless window that stays on top, centred on the
+// screen. It also carries the two pictures that the About box copies.
+class TfmSplash : public QWidget, private Ui::TfmSplash {
+ public:
+  explicit TfmSplash(QWidget* parent = nullptr);
+
+  QPixmap logo() const;
+  QPixmap banner() const;
+
+ private:
+  void FormCreate();
+};
+
+// Shows the window and waits until it is on the screen and fully drawn. Input that
+// arrives meanwhile waits for the event loop.
+void showFullyDrawn(QWidget& window);

@@ -1,0 +1,18 @@
+#include "shell_look.h"
+
+#include "composer_look.h"
+
+QFont productNameFont(int pixels) {
+  // Liberation Sans has Arial's metrics and stands in where Arial is not installed.
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
+QFont smallTypeFont(int pixels) {
+  QFont font = composerWindowFont();
+  font.setPixelSize(pixels);
+  return font;
+}

@@ -1,0 +1,114 @@
+#include "AboutUn.h"
+#include "SplashUn.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+// Records the addresses handed to the desktop instead of opening them.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void open(const QUrl& url) { opened.append(url); }
+};
+
+class TestAboutBox : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    auto splash = std::make_unique<TfmSplash>();
+    about_ = std::make_unique<TfmAbout>(*splash);
+  }
+  void cleanup() {
+    about_.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void showsTheSplashPicturesAfterTheSplashIsGone_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("logo") << "imLogo"
+                          << ":/pictures/quillmark_logo.png";
+    QTest::newRow("banner") << "imBanner"
+                            << ":/pictures/maker_banner.png";
+  }
+  void showsTheSplashPicturesAfterTheSplashIsGone() {
+    QFETCH(QString, image);
+    QFETCH(QString, picture);
+    const auto* label = about_->findChild<QLabel*>(image);
+    QVERIFY(label);
+    const QImage expected = QImage(picture).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    QCOMPARE(label->size(), expected.size());
+  }
+
+  // A link is red exactly while the button is held on it; a release over the link opens
+  // its address, a release elsewhere does not.
+  void linkIsRedWhileHeldAndOpensOnRelease_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("web site") << "laWebSite" << QUrl("https://www.example.org/");
+    QTest::newRow("e-mail") << "laEMail" << QUrl("mailto:info@example.org");
+  }
+  void linkIsRedWhileHeldAndOpensOnRelease() {
+    QFETCH(QString, link);
+    QFETCH(QUrl, address);
+    UrlRecorder recorder;
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    about_->show();
+    auto* label = about_->findChild<QLabel*>(link);
+    QVERIFY(label);
+    const auto color = [label] { return label->palette().color(QPalette::WindowText); };
+    QCOMPARE(color(), QColor(Qt::blue));
+    QVERIFY(label->font().underline());
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mousePress(label, Qt::LeftButton);
+    QCOMPARE(color(), QColor(Qt::red));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(color(), QColor(Qt::blue));
+    QVERIFY(recorder.opened.isEmpty());
+
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(color(), QColor(Qt::blue));
+    QCOMPARE(recorder.opened, QList<QUrl>{address});
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+
+  // OK has the focus; Enter, Escape and OK hide the box, which shows again the same way.
+  void closesByOkEnterOrEscapeAndIsReused_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("OK") << 0;
+  }
+  void closesByOkEnterOrEscapeAndIsReused() {
+    QFETCH(int, key);
+    QCOMPARE(about_->windowTitle(), QStringLiteral("About Quillmark"));
+    QVERIFY(!(about_->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)));
+    auto* buOK = about_->findChild<QPushButton*>("buOK");
+    QVERIFY(buOK);
+    for (int round = 0; round < 2; ++round) {
+      about_->open();
+      QVERIFY(QTest::qWaitForWindowActive(about_.get()));
+      QCOMPARE(QApplication::focusWidget(), buOK);
+      if (key != 0) QTest::keyClick(buOK, Qt::Key(key));
+      if (key == 0) buOK->click();
+      QVERIFY(!about_->isVisible());
+    }
+  }
+
+ private:
+  std::unique_ptr<TfmAbout> about_;
+};
+
+QTEST_MAIN(TestAboutBox)
+#include "test_about_box.moc"
