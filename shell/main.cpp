@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.
   QApplication::setApplicationName(QStringLiteral("Quillmark 1.0"));
-  QApplication::setDesktopFileName(QStringLiteral("org.example.Quillmark"));
+  QApplication::setDesktopFileName(QStringLiteral("org.example.quillmark"));
   // The windows are laid out at fixed pixel positions; Fusion's metrics are the ones
   // they were fitted to, whatever style the desktop would pick.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
