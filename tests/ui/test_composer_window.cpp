@@ -1,10 +1,10 @@
 #include "build_filter_string.h"
-#include "captions.h"
 #include "composer_window_driver.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -84,10 +84,13 @@ class TestComposerWindow : public QObject {
         {"input variable", i.variable == initial.inputBox.variable},
         {"activeDialog", c.activeDialog == initial.commonDialog.activeDialog},
     };
-    for (DialogKind kind : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
+    const std::pair<DialogKind, QString> fileTabs[] = {{DialogKind::Open, "Open Dialog"},
+                                                       {DialogKind::Save, "Save Dialog"},
+                                                       {DialogKind::OpenPicture, "Open-Picture Dialog"},
+                                                       {DialogKind::SavePicture, "Save-Picture Dialog"}};
+    for (const auto& [kind, name] : fileTabs) {
       const FileDialogSettings& file = *fileDialogSettings(c, kind);
       const FileDialogSettings& fresh = *fileDialogSettings(initial.commonDialog, kind);
-      const QString name = QString::fromUtf8(dialogKindCaption(kind).data(), dialogKindCaption(kind).size());
       bool sameFilters = true;
       for (int row = 0; row < filterRowCount; ++row)
         sameFilters = sameFilters && file.filters[row].name == fresh.filters[row].name &&
@@ -242,6 +245,7 @@ class TestComposerWindow : public QObject {
       auto* grid = ui->find<QTableWidget>(name);
       QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("Filter Name"));
       QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Filter"));
+      QCOMPARE(grid->horizontalHeader()->font(), grid->font());
     }
   }
 
