@@ -5,6 +5,7 @@
 #include "desktop_open.h"
 #include "error_report.h"
 #include "shell_look.h"
+#include "ui_AboutUn.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -25,24 +26,27 @@ const QColor pressedLinkColor(255, 0, 0);
 
 // A dialog frame without a system menu, and so without a close button.
 TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setupUi(this);
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui_(std::make_unique<Ui::TfmAbout>()) {
+  ui_->setupUi(this);
   setFont(composerWindowFont());
-  laName->setFont(productNameFont(27));
-  for (QLabel* link : {laWebSite, laEMail}) {
+  ui_->laName->setFont(productNameFont(27));
+  for (QLabel* link : {ui_->laWebSite, ui_->laEMail}) {
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
     setLinkColor(link, linkColor);
     link->installEventFilter(this);
   }
-  connect(buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
+  connect(ui_->buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
   FormCreate(splash);
 }
 
+TfmAbout::~TfmAbout() = default;
+
 void TfmAbout::FormCreate(const TfmSplash& splash) {
-  imLogo->setPixmap(splash.logo());
-  imBanner->setPixmap(splash.banner());
+  ui_->imLogo->setPixmap(splash.logo());
+  ui_->imBanner->setPixmap(splash.banner());
   setFixedSize(size());
 }
 
@@ -59,8 +63,8 @@ bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
     laWebSiteMouseUp(link);
     if (link->rect().contains(mouse->position().toPoint())) {
-      if (link == laWebSite) laWebSiteClick();
-      if (link == laEMail) laEMailClick();
+      if (link == ui_->laWebSite) laWebSiteClick();
+      if (link == ui_->laEMail) laEMailClick();
     }
     return true;
   }
@@ -70,7 +74,7 @@ bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
 void TfmAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   move(screen()->geometry().center() - frameGeometry().center() + pos());
-  buOK->setFocus();
+  ui_->buOK->setFocus();
 }
 
 void TfmAbout::buOKClick() { accept(); }
@@ -80,9 +84,9 @@ void TfmAbout::laWebSiteMouseDown(QLabel* sender) { setLinkColor(sender, pressed
 void TfmAbout::laWebSiteMouseUp(QLabel* sender) { setLinkColor(sender, linkColor); }
 
 void TfmAbout::laWebSiteClick() {
-  runReportingErrors([this] { openThroughDesktop(QUrl(laWebSite->text())); });
+  runReportingErrors([this] { openThroughDesktop(QUrl(ui_->laWebSite->text())); });
 }
 
 void TfmAbout::laEMailClick() {
-  runReportingErrors([this] { openThroughDesktop(QUrl(QStringLiteral("mailto:") + laEMail->text())); });
+  runReportingErrors([this] { openThroughDesktop(QUrl(QStringLiteral("mailto:") + ui_->laEMail->text())); });
 }

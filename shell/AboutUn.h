@@ -1,20 +1,26 @@
 #pragma once
 
-#include "ui_AboutUn.h"
-
 #include <QDialog>
 
+#include <memory>
+
+class QLabel;
 class TfmSplash;
+
+namespace Ui {
+class TfmAbout;
+}
 
 // The About box: the product's name, version and pictures and two links to the maker.
 // It is created once at start-up, shown modally on "&About" and hidden, not destroyed,
 // when OK, Enter or Escape closes it.
-class TfmAbout : public QDialog, private Ui::TfmAbout {
+class TfmAbout : public QDialog {
   Q_OBJECT
 
  public:
   // Copies the two pictures out of the splash window; the copies outlive it.
   explicit TfmAbout(const TfmSplash& splash, QWidget* parent = nullptr);
+  ~TfmAbout() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,4 +33,6 @@ class TfmAbout : public QDialog, private Ui::TfmAbout {
   void laWebSiteMouseUp(QLabel* sender);
   void laWebSiteClick();
   void laEMailClick();
+
+  std::unique_ptr<Ui::TfmAbout> ui_;
 };

@@ -2,6 +2,7 @@
 
 #include "composer_look.h"
 #include "shell_look.h"
+#include "ui_SplashUn.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -10,13 +11,16 @@
 #include <QWindow>
 
 TfmSplash::TfmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  setupUi(this);
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      ui_(std::make_unique<Ui::TfmSplash>()) {
+  ui_->setupUi(this);
   setFont(composerWindowFont());
-  laName->setFont(productNameFont(20));
-  laLegal->setFont(smallTypeFont(8));
+  ui_->laName->setFont(productNameFont(20));
+  ui_->laLegal->setFont(smallTypeFont(8));
   FormCreate();
 }
+
+TfmSplash::~TfmSplash() = default;
 
 // Without a title bar the window is exactly its client area.
 void TfmSplash::FormCreate() {
@@ -24,9 +28,9 @@ void TfmSplash::FormCreate() {
   move(screen()->geometry().center() - rect().center());
 }
 
-QPixmap TfmSplash::logo() const { return imLogo->pixmap(); }
+QPixmap TfmSplash::logo() const { return ui_->imLogo->pixmap(); }
 
-QPixmap TfmSplash::banner() const { return imBanner->pixmap(); }
+QPixmap TfmSplash::banner() const { return ui_->imBanner->pixmap(); }
 
 void showFullyDrawn(QWidget& window) {
   window.show();

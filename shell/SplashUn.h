@@ -1,22 +1,29 @@
 #pragma once
 
-#include "ui_SplashUn.h"
-
 #include <QPixmap>
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TfmSplash;
+}
 
 // The splash window shown for three seconds at start-up: the product's name, version,
 // logo and the maker's banner in a frameless window that stays on top, centred on the
 // screen. It also carries the two pictures that the About box copies.
-class TfmSplash : public QWidget, private Ui::TfmSplash {
+class TfmSplash : public QWidget {
  public:
   explicit TfmSplash(QWidget* parent = nullptr);
+  ~TfmSplash() override;
 
   QPixmap logo() const;
   QPixmap banner() const;
 
  private:
   void FormCreate();
+
+  std::unique_ptr<Ui::TfmSplash> ui_;
 };
 
 // Shows the window and waits until it is on the screen and fully drawn. Input that

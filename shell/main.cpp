@@ -1,5 +1,6 @@
 #include "AboutUn.h"
 #include "SplashUn.h"
+#include "application_title.h"
 #include "fmMainUn.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.
-  QApplication::setApplicationName(QStringLiteral("Quillmark 1.0"));
+  QApplication::setApplicationName(applicationTitle());
   QApplication::setDesktopFileName(QStringLiteral("org.example.quillmark"));
   // The windows are laid out at fixed pixel positions; Fusion's metrics are the ones
   // they were fitted to, whatever style the desktop would pick.
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(fmMain.windowIcon());
   auto fmSplash = std::make_unique<TfmSplash>();
   TfmAbout fmAbout(*fmSplash, &fmMain);
+  fmMain.setAboutBox(&fmAbout);
   showFullyDrawn(*fmSplash);
   QThread::msleep(3000);
   fmSplash.reset();

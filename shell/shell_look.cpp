@@ -2,6 +2,8 @@
 
 #include "composer_look.h"
 
+#include <QStringList>
+
 QFont productNameFont(int pixels) {
   // Liberation Sans has Arial's metrics and stands in where Arial is not installed.
   QFont font;
