@@ -13,8 +13,10 @@ fail() {
   echo "FAIL: $*"
   exit 1
 }
+source "$(dirname "$0")/x11_windows.sh"
 
-window=$(xdotool search --sync --onlyvisible --name '^Quillmark 1\.0$' | head -1)
+# The composer window appears once the splash window has gone.
+window=$(wait_for_composer_window $pid) || fail "the composer window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 

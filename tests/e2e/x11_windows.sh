@@ -1,0 +1,53 @@
+# Helpers for the end-to-end scripts: the program's windows on the X server, found by the
+# process that owns them and by their client size. Sourced, not run.
+
+# The ids of the visible windows of process $1.
+visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+
+# The client size of window $1, as WIDTHxHEIGHT.
+window_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry:/ { print $2 }'; }
+
+# The first visible window of process $1 with client size $2, or nothing.
+window_of_size() {
+  local window
+  for window in $(visible_windows "$1"); do
+    [[ "$(window_size "$window")" == "$2" ]] && { echo "$window"; return; }
+  done
+}
+
+# Waits up to $3 seconds (default 10) for a visible window of process $1 with client
+# size $2 and prints its id; fails when none comes.
+wait_for_window() {
+  local deadline=$((SECONDS + ${3:-10})) window
+  while ((SECONDS < deadline)); do
+    window=$(window_of_size "$1" "$2")
+    [[ -n "$window" ]] && { echo "$window"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
+
+# The composer window of process $1, once the splash window has gone.
+wait_for_composer_window() { wait_for_window "$1" 544x383 15; }
+
+# Waits up to five seconds for a visible window of process $1 other than window $2 (a
+# dialog over the composer window) and prints its id; fails when none comes.
+wait_for_dialog() {
+  local window
+  for _ in $(seq 100); do
+    for window in $(visible_windows "$1"); do
+      [[ $window != "$2" ]] && { echo "$window"; return 0; }
+    done
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits up to five seconds until process $1 shows no window but window $2.
+wait_until_alone() {
+  for _ in $(seq 100); do
+    [[ "$(visible_windows "$1")" == "$2" ]] && return 0
+    sleep 0.05
+  done
+  return 1
+}
