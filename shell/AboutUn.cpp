@@ -54,21 +54,21 @@ void TfmAbout::FormCreate(const TfmSplash& splash) {
 // release over the link that was pressed is its click.
 bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
   auto* link = qobject_cast<QLabel*>(watched);
-  if (link == nullptr) return QDialog::eventFilter(watched, event);
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  if (link == nullptr || (!press && event->type() != QEvent::MouseButtonRelease))
+    return QDialog::eventFilter(watched, event);
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+  if (mouse->button() != Qt::LeftButton) return QDialog::eventFilter(watched, event);
+  if (press) {
     laWebSiteMouseDown(link);
     return true;
   }
-  if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-    laWebSiteMouseUp(link);
-    if (link->rect().contains(mouse->position().toPoint())) {
-      if (link == ui_->laWebSite) laWebSiteClick();
-      if (link == ui_->laEMail) laEMailClick();
-    }
-    return true;
+  laWebSiteMouseUp(link);
+  if (link->rect().contains(mouse->position().toPoint())) {
+    if (link == ui_->laWebSite) laWebSiteClick();
+    if (link == ui_->laEMail) laEMailClick();
   }
-  return QDialog::eventFilter(watched, event);
+  return true;
 }
 
 void TfmAbout::showEvent(QShowEvent* event) {
