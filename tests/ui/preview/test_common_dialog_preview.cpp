@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -41,6 +42,16 @@ class TestCommonDialogPreview : public QObject {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
     return texts;
+  }
+
+  // The names that the file dialog's list shows, in alphabetical order.
+  static QStringList listedNames(QDialog* dialog) {
+    auto* view = dialog->findChild<QListView*>("listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+      names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
   }
 
   static bool definitionShown(QDialog* dialog) {
@@ -85,6 +96,40 @@ class TestCommonDialogPreview : public QObject {
       QCOMPARE(comboTexts(types), QStringList({"Text files", "All files"}));
       QCOMPARE(types->currentIndex(), 0);
     });
+  }
+
+  // Each row offers exactly its name and matches by its own ";"-separated
+  // patterns, whatever characters they hold; a blank belongs to the pattern.
+  void filterRowsMatchByTheirOwnPatterns() {
+    QTemporaryDir folder;
+    for (const char* name : {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain"})
+      QVERIFY(QFile(folder.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(folder.path()).mkdir("sub.dir"));
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    CommonDialogSettings settings;
+    settings.activeDialog = DialogKind::Open;
+    settings.open.filters[0] = {"Backups (old)", "*.bäk"};
+    settings.open.filters[1] = {"\"Quoted\" \\ name", "*.(a);my file*.txt"};
+    settings.open.filters[2] = {" Blank ", ";;"};
+    settings.open.filters[3] = {"All files", "*.*"};
+    settings.open.filters[4] = {"An empty pattern ends the list", ""};
+    settings.open.filters[5] = {"Never offered", "*"};
+    preview(settings, [](QDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      QCOMPARE(comboTexts(types), QStringList({"Backups (old)", "\"Quoted\" \\ name", " Blank ", "All files"}));
+      const QList<QStringList> shown = {{"a.bäk", "sub.dir"},
+                                        {"c.(a)", "my file 1.txt", "sub.dir"},
+                                        {"sub.dir"},
+                                        {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain", "sub.dir"}};
+      for (int row = 0; row < shown.size(); ++row) {
+        types->setFocus();
+        if (row > 0) QTest::keyClick(types, Qt::Key_Down);
+        QCOMPARE(types->currentIndex(), row);
+        QTRY_COMPARE(listedNames(dialog), shown[row]);
+      }
+    });
+    QDir::setCurrent(workingDirectory);
   }
 
   void noFileTypesWithoutAFirstFilterName_data() { fileKinds_data(); }
