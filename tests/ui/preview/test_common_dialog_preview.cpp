@@ -61,7 +61,6 @@ class TestCommonDialogPreview : public QObject {
   }
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
   void fileKinds_data() {
@@ -130,6 +129,34 @@ class TestCommonDialogPreview : public QObject {
       }
     });
     QDir::setCurrent(workingDirectory);
+  }
+
+  // Nothing of a file or colour preview is kept: not on disk, not for the next
+  // preview.
+  void previewsLeaveNoStateBehind() {
+    QTemporaryDir elsewhere;
+    CommonDialogSettings settings;
+    settings.activeDialog = DialogKind::Save;
+    QFileDialog::ViewMode startMode = QFileDialog::List;
+    preview(settings, [&](QDialog* dialog) {
+      auto* files = qobject_cast<QFileDialog*>(dialog);
+      startMode = files->viewMode();
+      files->setViewMode(startMode == QFileDialog::List ? QFileDialog::Detail : QFileDialog::List);
+      files->setDirectory(elsewhere.path());
+    });
+    preview(settings, [&](QDialog* dialog) {
+      auto* files = qobject_cast<QFileDialog*>(dialog);
+      QCOMPARE(files->viewMode(), startMode);
+      QCOMPARE(files->directory().absolutePath(), QDir::currentPath());
+      QVERIFY(!files->history().contains(elsewhere.path()));
+    });
+    settings.activeDialog = DialogKind::Color;
+    settings.allowCustomColors = true;
+    preview(settings, [](QDialog*) { QColorDialog::setCustomColor(0, Qt::red); });
+    const QDir home(QDir::homePath());
+    QCOMPARE(home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    QCOMPARE(config.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
   }
 
   void noFileTypesWithoutAFirstFilterName_data() { fileKinds_data(); }

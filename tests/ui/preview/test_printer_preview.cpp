@@ -74,7 +74,6 @@ class TestPrinterPreview : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     cups_ = std::make_unique<PrivateCupsServer>();
     QVERIFY2(cups_->error().isEmpty(), qPrintable(cups_->error()));
   }
