@@ -6,6 +6,7 @@
 #include "input_box_layout.h"
 #include "message_box_text.h"
 #include "mul_div.h"
+#include "platform_choice.h"
 #include "preview_color_dialog.h"
 #include "print_dialog_request.h"
 
@@ -105,6 +106,22 @@ class TestPreviewRequests : public QObject {
     QFETCH(QString, filterText);
     QFETCH(Filters, filters);
     QCOMPARE(fileFilters(filterText), filters);
+  }
+
+  void x11FirstUnlessTheUserChoseAPlatform_data() {
+    QTest::addColumn<QByteArray>("userChoice");
+    QTest::addColumn<bool>("x11DisplayNamed");
+    QTest::addColumn<QByteArray>("platforms");
+    QTest::newRow("X display") << QByteArray() << true << QByteArray("xcb;wayland");
+    QTest::newRow("no X display") << QByteArray() << false << QByteArray("wayland;xcb");
+    QTest::newRow("user's Wayland") << QByteArray("wayland") << true << QByteArray("wayland");
+    QTest::newRow("user's offscreen") << QByteArray("offscreen") << false << QByteArray("offscreen");
+  }
+  void x11FirstUnlessTheUserChoseAPlatform() {
+    QFETCH(QByteArray, userChoice);
+    QFETCH(bool, x11DisplayNamed);
+    QFETCH(QByteArray, platforms);
+    QCOMPARE(qtPlatformChoice(userChoice, x11DisplayNamed), platforms);
   }
 
   void fileNamesMatchTheirFilterPatterns_data() {
