@@ -2,6 +2,7 @@
 
 #include "active_window_guard.h"
 #include "input_box_layout.h"
+#include "outer_placement.h"
 #include "window_font.h"
 #include "x11_window_title.h"
 
@@ -74,6 +75,11 @@ InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   layOut();
   answerEdit_->setFocus();
+  // Centred by its outer rectangle once shown, and again once framed.
+  new OuterPlacement(this, [this](QSize outer) {
+    const QRect area = screen()->geometry();
+    return area.topLeft() + inputBoxPosition(area.size(), outer);
+  });
 }
 
 void InputBoxDialog::layOut() {
@@ -87,9 +93,6 @@ void InputBoxDialog::layOut() {
 }
 
 void InputBoxDialog::showEvent(QShowEvent* event) {
-  // Placed when shown: the window exists then and its frame counts in its size.
-  const QRect area = screen()->geometry();
-  move(area.topLeft() + inputBoxPosition(area.size(), frameGeometry().size()));
   QDialog::showEvent(event);
   if (windowTitle().isEmpty()) clearX11WindowTitle(this);
 }
