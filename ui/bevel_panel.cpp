@@ -19,8 +19,16 @@ void drawBevel(QPainter& painter, QRect rect, BevelPanel::Bevel bevel, const QPa
 
 }  // namespace
 
-BevelPanel::BevelPanel(Bevel outer, Bevel inner, QWidget* parent) : QWidget(parent), outer_(outer), inner_(inner) {
-  setAutoFillBackground(true);
+BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void BevelPanel::setOuterBevel(Bevel bevel) {
+  outer_ = bevel;
+  update();
+}
+
+void BevelPanel::setInnerBevel(Bevel bevel) {
+  inner_ = bevel;
+  update();
 }
 
 void BevelPanel::paintEvent(QPaintEvent*) {

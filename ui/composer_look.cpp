@@ -22,9 +22,3 @@ QFont creatorHeaderFont() {
   font.setItalic(true);
   return font;
 }
-
-QColor applicationWorkspaceColor() { return QColor(128, 128, 128); }
-
-QColor highlightTextColor() { return QColor(255, 255, 255); }
-
-QColor statusTextColor() { return QColor(255, 0, 0); }

@@ -1,6 +1,7 @@
 #include "error_report.h"
 
 #include "active_window_guard.h"
+#include "application_title.h"
 
 #include <QMessageBox>
 #include <exception>
@@ -12,7 +13,7 @@ QString errorReportText(const QString& message) {
 
 void showErrorReport(const QString& message) {
   const ActiveWindowGuard activeWindow;
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillmark 1.0"), QString(), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, applicationTitle(), QString(), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setText(errorReportText(message));
   box.exec();

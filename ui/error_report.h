@@ -10,7 +10,7 @@
 // not empty and its last character's code is greater than that of ".".
 QString errorReportText(const QString& message);
 
-// A message box without an owner: the error icon, the caption "Quillmark 1.0",
+// A message box without an owner: the error icon, the program's title as caption,
 // the report's text as plain text and an OK button.
 void showErrorReport(const QString& message);
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int columnWidth96Dpi = 85;
-constexpr int rowHeight96Dpi = 15;
-
 int scaled(const QWidget& widget, int pixelsAt96Dpi) { return qRound(pixelsAt96Dpi * widget.logicalDpiY() / 96.0); }
 
 bool isPlainKey(const QKeyEvent& event) {
@@ -60,19 +57,29 @@ FilterGrid::FilterGrid(QWidget* parent) : QTableWidget(filterRowCount, 2, parent
   rowsHeader->hide();
   rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
   rowsHeader->setMinimumSectionSize(1);
-  rowsHeader->setDefaultSectionSize(scaled(*this, rowHeight96Dpi));
 
   QHeaderView* titles = horizontalHeader();
   titles->setSectionResizeMode(QHeaderView::Fixed);
   titles->setMinimumSectionSize(1);
-  titles->setDefaultSectionSize(scaled(*this, columnWidth96Dpi));
-  titles->setFixedHeight(scaled(*this, rowHeight96Dpi));
   titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   titles->setSectionsClickable(false);
   titles->setHighlightSections(false);
   setHeaderTexts(QString(), QString());
+  setColumnWidthAt96Dpi(columnWidth96Dpi_);
+  setRowHeightAt96Dpi(rowHeight96Dpi_);
 
   setCurrentCell(0, 0);
+}
+
+void FilterGrid::setColumnWidthAt96Dpi(int pixels) {
+  columnWidth96Dpi_ = pixels;
+  horizontalHeader()->setDefaultSectionSize(scaled(*this, pixels));
+}
+
+void FilterGrid::setRowHeightAt96Dpi(int pixels) {
+  rowHeight96Dpi_ = pixels;
+  verticalHeader()->setDefaultSectionSize(scaled(*this, pixels));
+  horizontalHeader()->setFixedHeight(scaled(*this, pixels));
 }
 
 void FilterGrid::setHeaderTexts(const QString& nameTitle, const QString& patternTitle) {
@@ -98,6 +105,13 @@ void FilterGrid::clearRows() {
 }
 
 void FilterGrid::openEditor() { edit(currentIndex(), AllEditTriggers, nullptr); }
+
+// A header made before the grid had its font keeps the platform's header font; the grid
+// hands its own on.
+void FilterGrid::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) horizontalHeader()->setFont(font());
+  QTableWidget::changeEvent(event);
+}
 
 bool FilterGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
   if (!QTableWidget::edit(index, trigger, event)) return false;

@@ -17,11 +17,21 @@
 // Every change of the current cell, by mouse or keyboard, opens the editor on the new cell;
 // openEditor() does the same on request (the window's click handler calls it on every
 // currentCellChanged, which then finds the editor already open).
+//
+// The column width and the row height (also the header row's) are given in pixels at 96
+// dots per inch and scaled to the screen's. The header row is written in the grid's font.
 class FilterGrid : public QTableWidget {
   Q_OBJECT
+  Q_PROPERTY(int columnWidthAt96Dpi READ columnWidthAt96Dpi WRITE setColumnWidthAt96Dpi)
+  Q_PROPERTY(int rowHeightAt96Dpi READ rowHeightAt96Dpi WRITE setRowHeightAt96Dpi)
 
  public:
   explicit FilterGrid(QWidget* parent = nullptr);
+
+  int columnWidthAt96Dpi() const { return columnWidth96Dpi_; }
+  void setColumnWidthAt96Dpi(int pixels);
+  int rowHeightAt96Dpi() const { return rowHeight96Dpi_; }
+  void setRowHeightAt96Dpi(int pixels);
 
   void setHeaderTexts(const QString& nameTitle, const QString& patternTitle);
 
@@ -37,10 +47,14 @@ class FilterGrid : public QTableWidget {
   void openEditor();
 
  protected:
+  void changeEvent(QEvent* event) override;
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* openEditorWidget() const;
   void closeOpenEditor();
+
+  int columnWidth96Dpi_ = 85;
+  int rowHeight96Dpi_ = 15;
 };

@@ -1,33 +1,36 @@
 #pragma once
 
 #include "composer_settings.h"
+#include "file_dialog_tab.h"
 
 #include <QWidget>
 
-class BevelPanel;
+#include <array>
+#include <memory>
+#include <vector>
+
 class FilterGrid;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
-class QToolButton;
+
+namespace Ui {
+class TfmMain;
+}
 
 // The composer window. On the left the user picks one of three creators; the work space
 // shows that creator's tabbed pages with "&New", "&Test" and "&Copy"; the bottom bar holds
 // "&Help", "&About" and "E&xit". The controls hold the settings for the window's whole
 // life: Test and Copy read them into a fresh ComposerSettings, New and the creator
 // buttons write the defaults back.
+//
+// The fixed layout (controls, names, places, captions, start states, radio groups and tab
+// order) is the form fmMainUn.ui; this class holds what the window does.
 class TfmMain : public QWidget {
   Q_OBJECT
 
  public:
   explicit TfmMain(QWidget* parent = nullptr);
+  ~TfmMain() override;
 
   // The controls as they stand, read into a fresh settings value.
   ComposerSettings readSettings() const;
@@ -36,28 +39,14 @@ class TfmMain : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void createHeader();
-  void createCreatorMenu();
-  void createWorkSpace();
-  void createMainMenu();
-  void createMessageBoxGeneralPage();
-  void createIconPage();
-  void createButtonsPage();
-  void createMessageBoxVariablePage();
-  void createInputBoxGeneralPage();
-  void createInputBoxVariablePage();
-  void createFileDialogPage(const QString& kind, const QString& caption, QWidget*& page, QLabel*& titleLabel,
-                            QLineEdit*& title, QLabel*& defaultExtensionLabel, QLineEdit*& defaultExtension,
-                            QLabel*& filterLabel, FilterGrid*& filter);
-  void createFontDialogPage();
-  void createColorDialogPage();
-  void createPrintDialogPage();
+  void setUpControls();
+  void numberButtonGroups();
   void connectHandlers();
-  void setTabOrderChain();
   std::vector<QWidget*> accessKeyOrder() const;
 
   CreatorKind activeCreator() const;
   QTabWidget* pageControl(CreatorKind kind) const;
+  const FileDialogTab& fileDialogTab(DialogKind kind) const;
   void switchCreator(CreatorKind kind);
   void resetMessageBoxPages();
   void resetInputBoxPages();
@@ -93,123 +82,7 @@ class TfmMain : public QWidget {
   void ckAllowFullOpenClick();
   void ckAllowNonSolidColorClick();
 
-  QButtonGroup* creatorButtons_;
-  QButtonGroup* iconButtons_;
-  QButtonGroup* buttonChoiceButtons_;
-  QButtonGroup* fontDeviceButtons_;
-
-  BevelPanel* paHeader;
-  QLabel* laHeader;
-  BevelPanel* paMenu;
-  QToolButton* sbMessageBox;
-  QLabel* laMessageBox;
-  QToolButton* sbInputBox;
-  QLabel* laInputBox;
-  QToolButton* sbCommonDialog;
-  QLabel* laCommonDialog;
-  BevelPanel* paWorkSpace;
-  QTabWidget* pcMessageBox;
-  QTabWidget* pcInputBox;
-  QTabWidget* pcCommonDialog;
-  QPushButton* sbNew;
-  QPushButton* sbTest;
-  QPushButton* sbCopy;
-  BevelPanel* paMainMenu;
-  QPushButton* sbHelp;
-  QPushButton* sbAbout;
-  QPushButton* sbExit;
-
-  QWidget* tsMessageBoxGeneral;
-  QLabel* laCaption;
-  QComboBox* cbMessageBoxCaption;
-  QLabel* laText;
-  QPlainTextEdit* meMessageBoxText;
-  QCheckBox* ckSystemModal;
-
-  QWidget* tsIcon;
-  QToolButton* sbInformation;
-  QToolButton* sbQuestion;
-  QToolButton* sbError;
-  QToolButton* sbWarning;
-  QToolButton* sbNoIcon;
-
-  QWidget* tsButtons;
-  QToolButton* sbOK_OK;
-  QToolButton* sbOK_OKCancel;
-  QToolButton* sbCancel_OKCancel;
-  QToolButton* sbYes_YesNo;
-  QToolButton* sbNo_YesNo;
-  QToolButton* sbYes_YesNoCancel;
-  QToolButton* sbNo_YesNoCancel;
-  QToolButton* sbCancel_YesNoCancel;
-  QToolButton* sbAbort_AbortRetryIgnore;
-  QToolButton* sbRetry_AbortRetryIgnore;
-  QToolButton* sbIgnore_AbortRetryIgnore;
-  QToolButton* sbRetry_RetryCancel;
-  QToolButton* sbCancel_RetryCancel;
-  QFrame* shSepButtons;
-  QLabel* laButtons;
-  QLabel* laDefaultButton;
-
-  QWidget* tsMessageBoxVariable;
-  QLabel* laMessageBoxVariable;
-  QLineEdit* edMessageBoxVariable;
-  QLabel* laMessageBoxVariableNote;
-
-  QWidget* tsInputBoxGeneral;
-  QLabel* laInputBoxCaption;
-  QLineEdit* edInputBoxCaption;
-  QLabel* laInputBoxText;
-  QLineEdit* edInputBoxText;
-  QLabel* laDefault;
-  QLineEdit* edInputBoxDefault;
-
-  QWidget* tsInputBoxVariable;
-  QLabel* laInputBoxVariable;
-  QLineEdit* edInputBoxVariable;
-  QLabel* laInputBoxVariableNote;
-
-  QWidget* tsOpenDialog;
-  QLabel* laOpenDialogTitle;
-  QLineEdit* edOpenDialogTitle;
-  QLabel* laOpenDialogDefaultExtension;
-  QLineEdit* edOpenDialogDefaultExtension;
-  QLabel* laOpenDialogFilter;
-  FilterGrid* sgOpenDialogFilter;
-
-  QWidget* tsSaveDialog;
-  QLabel* laSaveDialogTitle;
-  QLineEdit* edSaveDialogTitle;
-  QLabel* laSaveDialogDefaultExtension;
-  QLineEdit* edSaveDialogDefaultExtension;
-  QLabel* laSaveDialogFilter;
-  FilterGrid* sgSaveDialogFilter;
-
-  QWidget* tsOpenPictureDialog;
-  QLabel* laOpenPictureDialogTitle;
-  QLineEdit* edOpenPictureDialogTitle;
-  QLabel* laOpenPictureDialogDefaultExtension;
-  QLineEdit* edOpenPictureDialogDefaultExtension;
-  QLabel* laOpenPictureDialogFilter;
-  FilterGrid* sgOpenPictureDialogFilter;
-
-  QWidget* tsSavePictureDialog;
-  QLabel* laSavePictureDialogTitle;
-  QLineEdit* edSavePictureDialogTitle;
-  QLabel* laSavePictureDialogDefaultExtension;
-  QLineEdit* edSavePictureDialogDefaultExtension;
-  QLabel* laSavePictureDialogFilter;
-  FilterGrid* sgSavePictureDialogFilter;
-
-  QWidget* tsFontDialog;
-  QGroupBox* rgFontsToDisplay;
-
-  QWidget* tsColorDialog;
-  QCheckBox* ckAllowFullOpen;
-  QCheckBox* ckFullOpen;
-  QCheckBox* ckAllowNonSolidColor;
-  QCheckBox* ckUseNearestColor;
-
-  QWidget* tsPrintDialog;
-  QCheckBox* ckAllowPrintToFile;
+  std::unique_ptr<Ui::TfmMain> ui_;
+  // The four file dialog tabs, indexed by their DialogKind.
+  std::array<FileDialogTab, std::size(fileDialogKinds)> fileDialogTabs_;
 };

@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 // The composer window from the keyboard: access keys in the window's own order, the
 // variable-name rule on leaving the field, the tab order and the filter grids.
@@ -79,6 +81,72 @@ class TestComposerKeyboard : public QObject {
     for (QCheckBox* box : ui->window().findChildren<QCheckBox*>())
       QCOMPARE(box->isChecked(), box->objectName() == checked);
     QCOMPARE(ui->clipboard().startsWith("//Begin"), copied);
+  }
+
+  // Every access key of the window pressed on every page: the control that takes it, or "-".
+  // The push buttons are cut off from their handlers here, so only the taking is seen.
+  void accessKeysOfEveryPage_data() {
+    QTest::addColumn<QString>("creatorButton");
+    QTest::addColumn<QString>("pageControl");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("taken");  // for A C D F H N P S T X
+    const auto row = [](const char* name, const char* button, const char* pages, int page, const char* taken) {
+      QTest::newRow(name) << button << pages << page << taken;
+    };
+    row("message box General", "sbMessageBox", "pcMessageBox", 0,
+        "sbAbout cbMessageBoxCaption - - sbHelp sbNew - ckSystemModal meMessageBoxText sbExit");
+    row("message box Icon", "sbMessageBox", "pcMessageBox", 1, "sbAbout sbCopy - - sbHelp sbNew - - sbTest sbExit");
+    row("message box Buttons", "sbMessageBox", "pcMessageBox", 2, "sbAbout sbCopy - - sbHelp sbNew - - sbTest sbExit");
+    row("message box Variable", "sbMessageBox", "pcMessageBox", 3,
+        "sbAbout sbCopy - - sbHelp edMessageBoxVariable - - sbTest sbExit");
+    row("input box General", "sbInputBox", "pcInputBox", 0,
+        "sbAbout edInputBoxCaption edInputBoxDefault - sbHelp sbNew - - edInputBoxText sbExit");
+    row("input box Variable", "sbInputBox", "pcInputBox", 1,
+        "sbAbout sbCopy - - sbHelp edInputBoxVariable - - sbTest sbExit");
+    row("Open Dialog", "sbCommonDialog", "pcCommonDialog", 0,
+        "sbAbout sbCopy edOpenDialogDefaultExtension sgOpenDialogFilter sbHelp sbNew - - edOpenDialogTitle sbExit");
+    row("Save Dialog", "sbCommonDialog", "pcCommonDialog", 1,
+        "sbAbout sbCopy edSaveDialogDefaultExtension sgSaveDialogFilter sbHelp sbNew - - edSaveDialogTitle sbExit");
+    row("Open-Picture Dialog", "sbCommonDialog", "pcCommonDialog", 2,
+        "sbAbout sbCopy edOpenPictureDialogDefaultExtension sgOpenPictureDialogFilter sbHelp sbNew - - "
+        "edOpenPictureDialogTitle sbExit");
+    row("Save-Picture Dialog", "sbCommonDialog", "pcCommonDialog", 3,
+        "sbAbout sbCopy edSavePictureDialogDefaultExtension sgSavePictureDialogFilter sbHelp sbNew - - "
+        "edSavePictureDialogTitle sbExit");
+    row("Font Dialog", "sbCommonDialog", "pcCommonDialog", 4, "sbAbout sbCopy - - sbHelp sbNew - - sbTest sbExit");
+    row("Color Dialog", "sbCommonDialog", "pcCommonDialog", 5,
+        "sbAbout ckAllowFullOpen - - sbHelp sbNew - ckAllowNonSolidColor sbTest sbExit");
+    row("Print Dialog", "sbCommonDialog", "pcCommonDialog", 6,
+        "sbAbout sbCopy - - sbHelp sbNew ckAllowPrintToFile - sbTest sbExit");
+  }
+
+  void accessKeysOfEveryPage() {
+    QFETCH(QString, creatorButton);
+    QFETCH(QString, pageControl);
+    QFETCH(int, page);
+    QFETCH(QString, taken);
+    showPage(creatorButton, pageControl, page);
+    QString pressed;
+    for (QPushButton* button : ui->window().findChildren<QPushButton*>()) {
+      button->disconnect(SIGNAL(clicked(bool)));
+      connect(button, &QPushButton::clicked, button, [&pressed, button] { pressed = button->objectName(); });
+    }
+    QStringList takers;
+    for (char letter : QByteArray("ACDFHNPSTX")) {
+      const QWidget* focusBefore = QApplication::focusWidget();
+      pressed.clear();
+      ui->altKey(letter);
+      QString taker = pressed;
+      for (QCheckBox* box : ui->window().findChildren<QCheckBox*>()) {
+        if (!box->isChecked()) continue;
+        taker = box->objectName();
+        box->setChecked(false);
+      }
+      if (taker.isEmpty() && QApplication::focusWidget() != focusBefore) taker = ui->focusName();
+      takers << (taker.isEmpty() ? "-" : taker);
+      ui->clickTab(pageControl.toLatin1(), page);
+    }
+    QCOMPARE(takers.join(' '), taken);
   }
 
   void altNPerformsNewWhereThePageHasNoNameField() {
@@ -218,6 +286,26 @@ class TestComposerKeyboard : public QObject {
         << "sbCommonDialog"
         << "pcCommonDialog" << 0
         << QStringList{"edOpenDialogTitle", "edOpenDialogDefaultExtension", "sgOpenDialogFilter", "sgOpenDialogFilter"};
+    QTest::newRow("message box Buttons") << "sbMessageBox"
+                                         << "pcMessageBox" << 2 << buttons + QStringList{"pcMessageBox"};
+    QTest::newRow("message box Variable")
+        << "sbMessageBox"
+        << "pcMessageBox" << 3 << QStringList{"edMessageBoxVariable"} + buttons + QStringList{"pcMessageBox"};
+    QTest::newRow("input box Variable") << "sbInputBox"
+                                        << "pcInputBox" << 1
+                                        << QStringList{"edInputBoxVariable"} + buttons + QStringList{"pcInputBox"};
+    for (int page = 1; page < 4; ++page) {
+      const QString kind = QStringList{"Save", "OpenPicture", "SavePicture"}.at(page - 1) + "Dialog";
+      QTest::newRow(qPrintable(kind)) << "sbCommonDialog"
+                                      << "pcCommonDialog" << page
+                                      << QStringList{"ed" + kind + "Title", "ed" + kind + "DefaultExtension",
+                                                     "sg" + kind + "Filter", "sg" + kind + "Filter"};
+    }
+    QTest::newRow("Font Dialog") << "sbCommonDialog"
+                                 << "pcCommonDialog" << 4 << QStringList{"All Fonts", "sbNew"};
+    QTest::newRow("Print Dialog") << "sbCommonDialog"
+                                  << "pcCommonDialog" << 6
+                                  << QStringList{"ckAllowPrintToFile"} + buttons + QStringList{"pcCommonDialog"};
   }
 
   void tabWalksThePageInFrontThenTheButtons() {
@@ -230,7 +318,9 @@ class TestComposerKeyboard : public QObject {
     for (qsizetype i = 0; i < walk.size(); ++i) {
       ui->key(Qt::Key_Tab);
       QString name = ui->focusName();
-      if (name.isEmpty() && QApplication::focusWidget()->parentWidget()->parentWidget())
+      if (auto* item = qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+        name = item->text();  // a radio group's item
+      else if (name.isEmpty() && QApplication::focusWidget()->parentWidget()->parentWidget())
         name = QApplication::focusWidget()->parentWidget()->parentWidget()->objectName();  // a grid's cell editor
       walked << name;
     }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -23,6 +24,95 @@ class TestComposerWindow : public QObject {
   std::unique_ptr<ComposerWindowDriver> ui;
 
   MessageBoxSettings messageBox() { return ui->window().readSettings().messageBox; }
+
+  // Every entry of one creator changed through its controls, and a page other than the first
+  // left in front.
+  void setEveryFieldAwayFromItsDefault(const QString& creatorButton) {
+    if (creatorButton == "sbMessageBox") {
+      ui->typeInto("cbMessageBoxCaption", "Confirm");
+      ui->typeInto("meMessageBoxText", "Save?");
+      ui->click("ckSystemModal");
+      ui->clickTab("pcMessageBox", 1);
+      ui->click("sbError");
+      ui->clickTab("pcMessageBox", 2);
+      ui->click("sbCancel_RetryCancel");
+      ui->clickTab("pcMessageBox", 3);
+      ui->typeInto("edMessageBoxVariable", "Answer");
+    } else if (creatorButton == "sbInputBox") {
+      ui->typeInto("edInputBoxCaption", "Name");
+      ui->typeInto("edInputBoxText", "Your name:");
+      ui->typeInto("edInputBoxDefault", "nobody");
+      ui->clickTab("pcInputBox", 1);
+      ui->typeInto("edInputBoxVariable", "Answer");
+    } else {
+      for (int tab = 0; tab < 4; ++tab) {
+        ui->clickTab("pcCommonDialog", tab);
+        const QString kind = ui->find<QTabWidget>("pcCommonDialog")->currentWidget()->objectName().mid(2);
+        ui->typeInto(("ed" + kind + "Title").toLatin1(), "Pick");
+        ui->typeInto(("ed" + kind + "DefaultExtension").toLatin1(), "txt");
+        auto* grid = ui->find<QTableWidget>(("sg" + kind + "Filter").toLatin1());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 1)).center());
+        QTest::keyClicks(QApplication::focusWidget(), "*.txt");
+      }
+      ui->clickTab("pcCommonDialog", 4);
+      ui->click(ui->find<QGroupBox>("rgFontsToDisplay")->findChildren<QRadioButton*>().at(1));
+      ui->clickTab("pcCommonDialog", 5);
+      for (const char* box : {"ckAllowFullOpen", "ckFullOpen", "ckAllowNonSolidColor", "ckUseNearestColor"})
+        ui->click(box);
+      ui->clickTab("pcCommonDialog", 6);
+      ui->click("ckAllowPrintToFile");
+    }
+  }
+
+  // The fields of the three creators' settings that differ from a fresh window's.
+  static QStringList fieldsAwayFromTheirDefaults(const ComposerSettings& settings) {
+    const ComposerSettings initial = defaults();
+    const MessageBoxSettings& m = settings.messageBox;
+    const InputBoxSettings& i = settings.inputBox;
+    const CommonDialogSettings& c = settings.commonDialog;
+    std::vector<std::pair<QString, bool>> fields = {
+        {"caption", m.caption == initial.messageBox.caption},
+        {"text", m.text == initial.messageBox.text},
+        {"lines", m.lines == initial.messageBox.lines},
+        {"icon", m.icon == initial.messageBox.icon},
+        {"buttons", m.buttons == initial.messageBox.buttons},
+        {"systemModal", m.systemModal == initial.messageBox.systemModal},
+        {"variable", m.variable == initial.messageBox.variable},
+        {"input caption", i.caption == initial.inputBox.caption},
+        {"prompt", i.prompt == initial.inputBox.prompt},
+        {"defaultText", i.defaultText == initial.inputBox.defaultText},
+        {"input variable", i.variable == initial.inputBox.variable},
+        {"activeDialog", c.activeDialog == initial.commonDialog.activeDialog},
+    };
+    const std::pair<DialogKind, QString> fileTabs[] = {{DialogKind::Open, "Open Dialog"},
+                                                       {DialogKind::Save, "Save Dialog"},
+                                                       {DialogKind::OpenPicture, "Open-Picture Dialog"},
+                                                       {DialogKind::SavePicture, "Save-Picture Dialog"}};
+    for (const auto& [kind, name] : fileTabs) {
+      const FileDialogSettings& file = *fileDialogSettings(c, kind);
+      const FileDialogSettings& fresh = *fileDialogSettings(initial.commonDialog, kind);
+      bool sameFilters = true;
+      for (int row = 0; row < filterRowCount; ++row)
+        sameFilters = sameFilters && file.filters[row].name == fresh.filters[row].name &&
+                      file.filters[row].pattern == fresh.filters[row].pattern;
+      fields.insert(fields.end(), {{name + " title", file.title == fresh.title},
+                                   {name + " defaultExtension", file.defaultExtension == fresh.defaultExtension},
+                                   {name + " filters", sameFilters}});
+    }
+    fields.insert(fields.end(),
+                  {
+                      {"fontDevice", c.fontDevice == initial.commonDialog.fontDevice},
+                      {"allowCustomColors", c.allowCustomColors == initial.commonDialog.allowCustomColors},
+                      {"showCustomColors", c.showCustomColors == initial.commonDialog.showCustomColors},
+                      {"allowNonSolidColors", c.allowNonSolidColors == initial.commonDialog.allowNonSolidColors},
+                      {"useNearestSolidColor", c.useNearestSolidColor == initial.commonDialog.useNearestSolidColor},
+                      {"allowPrintToFile", c.allowPrintToFile == initial.commonDialog.allowPrintToFile},
+                  });
+    QStringList changed;
+    for (const auto& [name, same] : fields)
+      if (!same) changed << name;
+    return changed;
+  }
 
  private slots:
   void init() {
@@ -93,6 +183,70 @@ class TestComposerWindow : public QObject {
     QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), QString("Default Button: OK"));
     QVERIFY(!ui->find<QCheckBox>("ckFullOpen")->isEnabled());
     QVERIFY(!ui->find<QCheckBox>("ckUseNearestColor")->isEnabled());
+  }
+
+  void newAndThePressedCreatorButtonReturnEveryFieldToItsDefault_data() {
+    QTest::addColumn<QString>("creatorButton");
+    QTest::addColumn<QString>("pageControl");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QStringList>("changed");  // the fields set away from their defaults
+    const QStringList messageBox = {"caption", "text", "lines", "icon", "buttons", "systemModal", "variable"};
+    const QStringList inputBox = {"input caption", "prompt", "defaultText", "input variable"};
+    QStringList commonDialog = {"activeDialog"};
+    for (const char* kind : {"Open Dialog", "Save Dialog", "Open-Picture Dialog", "Save-Picture Dialog"})
+      commonDialog << QString(kind) + " title" << QString(kind) + " defaultExtension" << QString(kind) + " filters";
+    commonDialog << "fontDevice"
+                 << "allowCustomColors"
+                 << "showCustomColors"
+                 << "allowNonSolidColors"
+                 << "useNearestSolidColor"
+                 << "allowPrintToFile";
+    QTest::newRow("message box, New") << "sbMessageBox"
+                                      << "pcMessageBox"
+                                      << "sbNew" << messageBox;
+    QTest::newRow("message box, its button") << "sbMessageBox"
+                                             << "pcMessageBox"
+                                             << "sbMessageBox" << messageBox;
+    QTest::newRow("input box, New") << "sbInputBox"
+                                    << "pcInputBox"
+                                    << "sbNew" << inputBox;
+    QTest::newRow("input box, its button") << "sbInputBox"
+                                           << "pcInputBox"
+                                           << "sbInputBox" << inputBox;
+    QTest::newRow("common dialog, New") << "sbCommonDialog"
+                                        << "pcCommonDialog"
+                                        << "sbNew" << commonDialog;
+    QTest::newRow("common dialog, its button") << "sbCommonDialog"
+                                               << "pcCommonDialog"
+                                               << "sbCommonDialog" << commonDialog;
+  }
+
+  void newAndThePressedCreatorButtonReturnEveryFieldToItsDefault() {
+    QFETCH(QString, creatorButton);
+    QFETCH(QString, pageControl);
+    QFETCH(QString, press);
+    QFETCH(QStringList, changed);
+    ui->click(creatorButton.toLatin1());
+    setEveryFieldAwayFromItsDefault(creatorButton);
+    QCOMPARE(fieldsAwayFromTheirDefaults(ui->window().readSettings()), changed);
+
+    ui->click(press.toLatin1());
+    QCOMPARE(fieldsAwayFromTheirDefaults(ui->window().readSettings()), QStringList());
+    QCOMPARE(ui->find<QTabWidget>(pageControl.toLatin1())->currentIndex(), 0);
+    QCOMPARE(ui->find<QLabel>("laButtons")->text(), QString("Button(s): OK"));
+    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), QString("Default Button: OK"));
+    QVERIFY(!ui->find<QCheckBox>("ckFullOpen")->isEnabled());
+    QVERIFY(!ui->find<QCheckBox>("ckUseNearestColor")->isEnabled());
+  }
+
+  void filterGridsShowTheirHeaderRow() {
+    for (const char* name :
+         {"sgOpenDialogFilter", "sgSaveDialogFilter", "sgOpenPictureDialogFilter", "sgSavePictureDialogFilter"}) {
+      auto* grid = ui->find<QTableWidget>(name);
+      QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("Filter Name"));
+      QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Filter"));
+      QCOMPARE(grid->horizontalHeader()->font(), grid->font());
+    }
   }
 
   void creatorButtonShowsItsCreator_data() {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "composer_settings.h"
+
+class FilterGrid;
+class QLineEdit;
+
+// The four kinds of the common-dialog creator that have a file dialog tab, in tab order.
+inline constexpr DialogKind fileDialogKinds[] = {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture,
+                                                 DialogKind::SavePicture};
+
+// The controls of one file dialog tab, which hold one FileDialogSettings.
+struct FileDialogTab {
+  QLineEdit* title;
+  QLineEdit* defaultExtension;
+  FilterGrid* filter;
+};
+
+// The tab's entries as they stand, read into a fresh settings value.
+FileDialogSettings readFileDialogTab(const FileDialogTab& tab);
+
+// Empties the title, the default extension and every data cell of the grid.
+void clearFileDialogTab(const FileDialogTab& tab);
