@@ -10,6 +10,7 @@
 #include "copy_to_clipboard.h"
 #include "display_lines.h"
 #include "error_report.h"
+#include "outer_placement.h"
 #include "qt_clipboard.h"
 #include "show_preview.h"
 #include "variable_name_rule.h"
@@ -81,7 +82,11 @@ TfmMain::TfmMain(QWidget* parent)
   resetInputBoxPages();
   resetCommonDialogPages();
   switchCreator(CreatorKind::MessageBox);
-  move(screen()->availableGeometry().center() - rect().center());
+  // Centred on the whole screen by the outer rectangle, frame included.
+  new OuterPlacement(this, [this](QSize outer) {
+    const QRect area = screen()->geometry();
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+  });
   FormCreate();
 }
 

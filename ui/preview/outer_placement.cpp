@@ -10,12 +10,23 @@ OuterPlacement::OuterPlacement(QWidget* window, std::function<QPoint(QSize outer
 
 bool OuterPlacement::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_) return false;
-  // A window manager frames the window after it is shown, which moves it;
-  // only a change of the frame, not the user moving or resizing the window,
-  // places it again.
-  if (event->type() == QEvent::Show || ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-                                        window_->isVisible() && frame() != placedFrame_))
-    place();
+  switch (event->type()) {
+    case QEvent::Show:
+      place();
+      break;
+    // A window manager frames the window after it is shown and then maps,
+    // paints and activates it; the frame may also come with a move. Only a
+    // change of the frame, not the user moving or resizing the window, places
+    // it again.
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate:
+      if (window_->isVisible() && frame() != placedFrame_) place();
+      break;
+    default:
+      break;
+  }
   return false;
 }
 
