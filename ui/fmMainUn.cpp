@@ -220,7 +220,7 @@ ComposerSettings TfmMain::readSettings() const {
 MessageBoxSettings TfmMain::readMessageBox() const {
   MessageBoxSettings settings;
   settings.caption = toStd(ui_->cbMessageBoxCaption->currentText());
-  const QString message = ui_->meMessageBoxText->toPlainText();
+  const QString message = plainTextEditText(*ui_->meMessageBoxText);
   settings.text = toStd(withCrLfLineBreaks(message));
   settings.lines = displayLines(message, ui_->meMessageBoxText->font(), plainTextEditTextWidth(*ui_->meMessageBoxText));
   settings.icon = static_cast<IconChoice>(ui_->iconButtons->checkedId());

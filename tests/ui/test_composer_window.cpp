@@ -433,6 +433,8 @@ class TestComposerWindow : public QObject {
     QTest::newRow("two line breaks at the end") << QStringList{"Done", "", ""} << std::vector<std::string>{"Done", ""};
     QTest::newRow("empty line inside") << QStringList{"first", "", "third"}
                                        << std::vector<std::string>{"first", "", "third"};
+    QTest::newRow("no-break space kept") << QStringList{QString::fromUtf8("10\u00a0kB")}
+                                         << std::vector<std::string>{"10\u00a0kB"};
   }
 
   void messageLinesAreTheTextBoxsDisplayLines() {
@@ -444,6 +446,7 @@ class TestComposerWindow : public QObject {
       QTest::keyClicks(QApplication::focusWidget(), typed[i]);
     }
     QCOMPARE(messageBox().lines, lines);
+    QCOMPARE(QString::fromStdString(messageBox().text), typed.join("\r\n"));
   }
 
   void longLineWrappedByTheBoxGivesTwoLinesAlsoWhileItsPageIsHidden() {
