@@ -120,7 +120,12 @@ void TfmMain::setUpControls() {
       {ui_->laSavePictureDialogDefaultExtension, ui_->edSavePictureDialogDefaultExtension},
       {ui_->laSavePictureDialogFilter, ui_->sgSavePictureDialogFilter},
   };
-  for (const auto& [label, field] : fieldLabels) label->setBuddy(field);
+  // A screen reader names each field by its label; Qt reads the buddy's text
+  // for edits but not for the filter grids, so every field gets it as its name.
+  for (const auto& [label, field] : fieldLabels) {
+    label->setBuddy(field);
+    field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+  }
   for (QCheckBox* box : findChildren<QCheckBox*>()) widenToCaption(box);
 }
 
