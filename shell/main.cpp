@@ -2,6 +2,7 @@
 #include "SplashUn.h"
 #include "application_title.h"
 #include "fmMainUn.h"
+#include "platform_choice.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -14,6 +15,7 @@
 // nothing, and is gone before the composer window appears. Closing the composer window
 // ends the run.
 int main(int argc, char* argv[]) {
+  choosePlatform();
   QApplication application(argc, argv);
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.

@@ -1,6 +1,7 @@
 #include "display_lines.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QTextOption>
 #include <QtMath>
@@ -43,6 +44,14 @@ std::vector<std::string> displayLines(const QString& text, const QFont& font, in
   for (const QString& paragraph : paragraphs(text)) appendParagraphLines(lines, paragraph, font, textWidth);
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
+}
+
+QString plainTextEditText(const QPlainTextEdit& box) {
+  // The raw text separates the paragraphs with U+2029; a U+2028 inside one is a line break too.
+  QString text = box.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  text.replace(QChar::LineSeparator, u'\n');
+  return text;
 }
 
 int plainTextEditTextWidth(const QPlainTextEdit& box) {

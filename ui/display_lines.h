@@ -16,6 +16,10 @@ class QPlainTextEdit;
 // textWidth, so the result holds whether the box has been shown or not.
 std::vector<std::string> displayLines(const QString& text, const QFont& font, int textWidth);
 
+// The box's whole text as typed, each hard line break a line feed. Unlike
+// QPlainTextEdit::toPlainText, it keeps a no-break space (U+00A0) as it is.
+QString plainTextEditText(const QPlainTextEdit& box);
+
 // The width at which a box without scroll bars wraps its text: its width less its frame and
 // the document margin on both sides. Valid for a box that was never shown.
 int plainTextEditTextWidth(const QPlainTextEdit& box);

@@ -11,6 +11,7 @@
 #include "desktop_open.h"
 #include "display_lines.h"
 #include "error_report.h"
+#include "outer_placement.h"
 #include "qt_clipboard.h"
 #include "show_preview.h"
 #include "variable_name_rule.h"
@@ -83,7 +84,11 @@ TfmMain::TfmMain(QWidget* parent)
   resetInputBoxPages();
   resetCommonDialogPages();
   switchCreator(CreatorKind::MessageBox);
-  move(screen()->availableGeometry().center() - rect().center());
+  // Centred on the whole screen by the outer rectangle, frame included.
+  new OuterPlacement(this, [this](QSize outer) {
+    const QRect area = screen()->geometry();
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+  });
   FormCreate();
 }
 
@@ -117,7 +122,12 @@ void TfmMain::setUpControls() {
       {ui_->laSavePictureDialogDefaultExtension, ui_->edSavePictureDialogDefaultExtension},
       {ui_->laSavePictureDialogFilter, ui_->sgSavePictureDialogFilter},
   };
-  for (const auto& [label, field] : fieldLabels) label->setBuddy(field);
+  // A screen reader names each field by its label; Qt reads the buddy's text
+  // for edits but not for the filter grids, so every field gets it as its name.
+  for (const auto& [label, field] : fieldLabels) {
+    label->setBuddy(field);
+    field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+  }
   for (QCheckBox* box : findChildren<QCheckBox*>()) widenToCaption(box);
 }
 
@@ -219,7 +229,7 @@ ComposerSettings TfmMain::readSettings() const {
 MessageBoxSettings TfmMain::readMessageBox() const {
   MessageBoxSettings settings;
   settings.caption = toStd(ui_->cbMessageBoxCaption->currentText());
-  const QString message = ui_->meMessageBoxText->toPlainText();
+  const QString message = plainTextEditText(*ui_->meMessageBoxText);
   settings.text = toStd(withCrLfLineBreaks(message));
   settings.lines = displayLines(message, ui_->meMessageBoxText->font(), plainTextEditTextWidth(*ui_->meMessageBoxText));
   settings.icon = static_cast<IconChoice>(ui_->iconButtons->checkedId());

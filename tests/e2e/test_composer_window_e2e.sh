@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program on an X server as a user does: typing, access keys, the tab bar
 # from the keyboard, mouse clicks on "&Copy", and the exact bytes that reach the
-# clipboard. Usage: xvfb-run -a test_composer_window_e2e.sh path/to/quillmark
+# clipboard; then previews closed from the keyboard, where they stand, and that the run
+# leaves the home folder as it found it. Runs on a bare X server and under a window
+# manager. Usage: xvfb-run -a test_composer_window_e2e.sh path/to/quillmark
 set -euo pipefail
 program=$1
 work=$(mktemp -d)
@@ -29,11 +31,16 @@ type_text() {
   xdotool type --delay 15 "$1"
   settle
 }
-click_copy() {
-  # "&Copy" stands at 336, 240 in the work space, which stands at 112, 56.
-  xdotool mousemove --window "$window" 484 308 click 1
+click() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
   settle
 }
+# "&Copy" and "&Test" stand at 336, 240 and 256, 240 in the work space, which stands at
+# 112, 56; the creator buttons at 24, 104 and 24, 184 in the menu at 8, 56.
+click_copy() { click 484 308; }
+click_test() { click 404 308; }
+click_input_box_creator() { click 56 180; }
+click_common_dialog_creator() { click 56 260; }
 # Compares the clipboard with the bytes on standard input.
 expect_clipboard() {
   local name=$1
@@ -69,6 +76,81 @@ message_block 'my var' | expect_clipboard access-key
 click_copy
 message_block Result | expect_clipboard mouse
 
+# The window that has the keyboard, and the outer rectangle of a window, frame included:
+# "left top width height".
+focused() { xdotool getwindowfocus; }
+outer_rectangle() {
+  local extents left=0 right=0 top=0 bottom=0
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+  [[ -n $extents ]] && IFS=, read -r left right top bottom <<<"$extents"
+  xwininfo -id "$1" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2}
+    END {print x - l, y - t, w + l + r, h + t + b}'
+}
+# Waits for a preview to take the keyboard and prints its window.
+preview_window() {
+  local shown
+  for _ in $(seq 50); do
+    shown=$(focused)
+    [[ $shown != "$window" ]] && break
+    sleep 0.1
+  done
+  [[ $shown != "$window" ]] || fail "no preview took the keyboard"
+  sleep 0.5 # the window manager frames it
+  echo "$shown"
+}
+# Checks that a window's outer rectangle stands centred across the 1280 x 1024 screen and
+# 1/divisor of the free height down.
+expect_placed() {
+  local name=$1 shown=$2 divisor=$3 left top width height
+  read -r left top width height < <(outer_rectangle "$shown")
+  [[ $left -eq $(((1280 - width) / 2)) && $top -eq $(((1024 - height) / divisor)) ]] ||
+    fail "$name stands at $left, $top with the outer size $width x $height"
+}
+# Checks that the keyboard came back to the composer window.
+expect_composer_focused() {
+  for _ in $(seq 30); do
+    [[ $(focused) == "$window" ]] && return
+    sleep 0.1
+  done
+  fail "$1: the composer window did not get the keyboard back"
+}
+
+# The composer window stands centred on the whole screen.
+expect_placed "the composer window" "$window" 2
+
+# The message box, closed by Return.
+click_test
+preview_window >/dev/null
+keys Return
+expect_composer_focused "message box"
+
+# The input box, centred, closed by Escape.
+click_input_box_creator
+click_test
+expect_placed "the input box" "$(preview_window)" 2
+keys Escape
+expect_composer_focused "input box"
+
+# The open dialog, placed a third down, goes to another folder and is cancelled.
+click_common_dialog_creator
+click_test
+expect_placed "the open dialog" "$(preview_window)" 3
+type_text "/tmp"
+keys Return
+# The first Escape may close the name completion's list.
+keys Escape
+[[ $(focused) == "$window" ]] || keys Escape
+expect_composer_focused "open dialog"
+
+# The colour dialog (the Color tab from the tab bar), cancelled.
+keys alt+t shift+Tab Right Right Right Right Right
+click_test
+preview_window >/dev/null
+keys Escape
+expect_composer_focused "colour dialog"
+
 # Alt+X ends the program.
 keys alt+x
 for _ in $(seq 50); do
@@ -77,4 +159,9 @@ for _ in $(seq 50); do
 done
 if kill -0 $pid 2>/dev/null; then fail "Alt+X did not end the program"; fi
 wait $pid || fail "the program ended with status $?"
+
+# Nothing was written into the home or configuration folder.
+for folder in "$HOME" "${XDG_CONFIG_HOME:-$HOME/.config}"; do
+  [[ -z $(ls -A "$folder") ]] || fail "the run wrote into $folder: $(ls -AR "$folder")"
+done
 echo "PASS"

@@ -1,11 +1,13 @@
 #include "build_filter_string.h"
 #include "composer_window_driver.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -123,6 +125,25 @@ class TestComposerWindow : public QObject {
   void cleanup() {
     ui.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  // A screen reader names every control: the picture-only creator buttons by
+  // their creator captions, every field by its label.
+  void aScreenReaderNamesEveryControl() {
+    const auto name = [](QWidget* control) {
+      return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(ui->find<QWidget>("sbMessageBox")), QStringLiteral("MessageBox Creator"));
+    QCOMPARE(name(ui->find<QWidget>("sbInputBox")), QStringLiteral("InputBox Creator"));
+    QCOMPARE(name(ui->find<QWidget>("sbCommonDialog")), QStringLiteral("Common Dialog Creator"));
+    QCOMPARE(name(ui->find<QWidget>("edInputBoxDefault")), QStringLiteral("Default:"));
+    QCOMPARE(name(ui->find<QWidget>("cbMessageBoxCaption")), QStringLiteral("Caption:"));
+    QList<QWidget*> fields;
+    for (QWidget* field : ui->window().findChildren<QWidget*>())
+      if (qobject_cast<QLineEdit*>(field) || qobject_cast<QPlainTextEdit*>(field) || qobject_cast<QTableWidget*>(field))
+        if (!field->objectName().isEmpty() && !field->objectName().startsWith("qt_")) fields << field;
+    QCOMPARE(fields.size(), 18);
+    for (QWidget* field : fields) QVERIFY2(!name(field).isEmpty(), qPrintable(field->objectName()));
   }
 
   void windowIsAFixedSizeWindowWithoutMaximiseBox() {
@@ -433,6 +454,8 @@ class TestComposerWindow : public QObject {
     QTest::newRow("two line breaks at the end") << QStringList{"Done", "", ""} << std::vector<std::string>{"Done", ""};
     QTest::newRow("empty line inside") << QStringList{"first", "", "third"}
                                        << std::vector<std::string>{"first", "", "third"};
+    QTest::newRow("no-break space kept") << QStringList{QString::fromUtf8("10\u00a0kB")}
+                                         << std::vector<std::string>{"10\u00a0kB"};
   }
 
   void messageLinesAreTheTextBoxsDisplayLines() {
@@ -444,6 +467,7 @@ class TestComposerWindow : public QObject {
       QTest::keyClicks(QApplication::focusWidget(), typed[i]);
     }
     QCOMPARE(messageBox().lines, lines);
+    QCOMPARE(QString::fromStdString(messageBox().text), typed.join("\r\n"));
   }
 
   void longLineWrappedByTheBoxGivesTwoLinesAlsoWhileItsPageIsHidden() {

@@ -1,6 +1,7 @@
 #include "common_dialog_exec.h"
 
 #include "common_dialog_placement.h"
+#include "outer_placement.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -14,7 +15,8 @@
 namespace {
 
 // Watches the application while a common dialog is open and places that
-// dialog and the dialogs it opens when each is shown the first time.
+// dialog and the dialogs it opens by their outer rectangle when each is shown
+// the first time, and again once the window manager has framed it.
 class DialogPlacer : public QObject {
  public:
   explicit DialogPlacer(QDialog& dialog) : dialog_(dialog) { qApp->installEventFilter(this); }
@@ -41,8 +43,9 @@ class DialogPlacer : public QObject {
 
   void place(QWidget* window) {
     placed_.emplace_back(window);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window->move(commonDialogPosition(screen, window->frameGeometry().size()));
+    auto* placement = new OuterPlacement(
+        window, [](QSize outer) { return commonDialogPosition(QGuiApplication::primaryScreen()->geometry(), outer); });
+    placement->place();
   }
 
   QDialog& dialog_;

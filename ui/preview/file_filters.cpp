@@ -1,5 +1,7 @@
 #include "file_filters.h"
 
+#include <algorithm>
+
 std::vector<FileFilter> fileFilters(const QString& filterText) {
   // The strings the platform sees, the last one the empty string that the
   // appended terminator ends.
@@ -14,18 +16,36 @@ std::vector<FileFilter> fileFilters(const QString& filterText) {
 
 namespace {
 
-QString qtPatterns(const QString& pattern) {
-  QStringList patterns = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-  for (QString& item : patterns)
-    if (item == QLatin1String("*.*")) item = QStringLiteral("*");
-  return patterns.join(QLatin1Char(' '));
+// Whether `name` matches the wildcard `pattern` from `p` on, ignoring case: "*"
+// stands for any run of characters, "?" for one, every other character for
+// itself. A star is retried one character further on each mismatch, so the
+// work stays proportional to the lengths' product.
+bool matchesWildcard(QStringView name, QStringView pattern) {
+  qsizetype n = 0, p = 0, starPattern = -1, starName = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == u'*') {
+      starPattern = p++;
+      starName = n;
+    } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+      ++n;
+      ++p;
+    } else if (starPattern >= 0) {
+      p = starPattern + 1;
+      n = ++starName;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == u'*') ++p;
+  return p == pattern.size();
 }
 
 }  // namespace
 
-QStringList qtNameFilters(const std::vector<FileFilter>& filters) {
-  QStringList nameFilters;
-  for (const FileFilter& filter : filters)
-    nameFilters << QStringLiteral("%1 (%2)").arg(filter.name, qtPatterns(filter.pattern));
-  return nameFilters;
+QStringList filterPatterns(const QString& pattern) { return pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts); }
+
+bool matchesFilterPatterns(const QString& fileName, const QStringList& patterns) {
+  // "*.*" stands for every file, also one whose name has no dot.
+  return std::ranges::any_of(
+      patterns, [&](const QString& item) { return item == QLatin1String("*.*") || matchesWildcard(fileName, item); });
 }

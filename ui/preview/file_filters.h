@@ -19,6 +19,10 @@ struct FileFilter {
 // the list. An empty text offers no types.
 std::vector<FileFilter> fileFilters(const QString& filterText);
 
-// The filters as Qt name filters "Name (p1 p2)". "*.*" becomes "*": it stands
-// for every file, also those whose names have no dot.
-QStringList qtNameFilters(const std::vector<FileFilter>& filters);
+// The patterns of a filter's pattern text: the pieces between ";", each kept
+// exactly, blanks included; empty pieces are no patterns.
+QStringList filterPatterns(const QString& pattern);
+
+// Whether a file name matches one of the patterns, ignoring case: "*" stands for any run of characters, "?" for one
+// character, every other character (brackets, quotes, backslashes, blanks) for itself, and "*.*" for every name.
+bool matchesFilterPatterns(const QString& fileName, const QStringList& patterns);

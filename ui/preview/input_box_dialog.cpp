@@ -2,6 +2,7 @@
 
 #include "active_window_guard.h"
 #include "input_box_layout.h"
+#include "outer_placement.h"
 #include "window_font.h"
 #include "x11_window_title.h"
 
@@ -10,12 +11,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int typedCharacterLimit = 255;
+
+// Lets typing and pasting leave the text at most `limit` characters long, or
+// no longer than it was: a longer default answer can shrink but never grow.
+class TypingLimit : public QValidator {
+ public:
+  TypingLimit(QLineEdit* edit, qsizetype limit) : QValidator(edit), limit_(limit), length_(edit->text().size()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { length_ = text.size(); });
+  }
+
+  State validate(QString& input, int&) const override {
+    return input.size() <= std::max(limit_, length_) ? Acceptable : Invalid;
+  }
+
+ private:
+  qsizetype limit_;
+  qsizetype length_;
+};
 
 DialogUnits measureDialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
@@ -47,14 +66,20 @@ InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
   promptLabel_->setText(request.prompt);
   promptLabel_->setBuddy(answerEdit_);  // "&" marks the access key of the edit field
   // Only typing is limited; a longer default answer is shown whole.
-  answerEdit_->setMaxLength(std::max<qsizetype>(typedCharacterLimit, request.defaultText.size()));
+  answerEdit_->setMaxLength(static_cast<int>(std::max<qsizetype>(typedCharacterLimit, request.defaultText.size())));
   answerEdit_->setText(request.defaultText);
+  answerEdit_->setValidator(new TypingLimit(answerEdit_, typedCharacterLimit));
   answerEdit_->selectAll();
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   layOut();
   answerEdit_->setFocus();
+  // Centred by its outer rectangle once shown, and again once framed.
+  new OuterPlacement(this, [this](QSize outer) {
+    const QRect area = screen()->geometry();
+    return area.topLeft() + inputBoxPosition(area.size(), outer);
+  });
 }
 
 void InputBoxDialog::layOut() {
@@ -68,9 +93,6 @@ void InputBoxDialog::layOut() {
 }
 
 void InputBoxDialog::showEvent(QShowEvent* event) {
-  // Placed when shown: the window exists then and its frame counts in its size.
-  const QRect area = screen()->geometry();
-  move(area.topLeft() + inputBoxPosition(area.size(), frameGeometry().size()));
   QDialog::showEvent(event);
   if (windowTitle().isEmpty()) clearX11WindowTitle(this);
 }

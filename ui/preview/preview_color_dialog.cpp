@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QColorDialog>
+#include <QLabel>
 #include <QPushButton>
 
 #include <vector>
@@ -23,16 +24,26 @@ QLayout* layoutHolding(QLayout* layout, QWidget* widget) {
   return nullptr;
 }
 
-QWidget* widgetAfter(QLayout* layout, QWidget* widget, int distance) {
-  return layout->itemAt(layout->indexOf(widget) + distance)->widget();
+// The widget `distance` places after `widget` in `layout`, when it is of type T.
+template <typename T>
+T* widgetAfter(QLayout* layout, QWidget* widget, int distance) {
+  const int index = layout->indexOf(widget);
+  QLayoutItem* item = index >= 0 ? layout->itemAt(index + distance) : nullptr;
+  return item ? qobject_cast<T*>(item->widget()) : nullptr;
 }
 
-// The widgets with which Qt's colour dialog defines colours. Its left column
-// holds the basic colours followed by the screen-picking button and its
-// information line, then the custom colours followed by "Add to Custom Colors".
+// The widgets with which Qt's colour dialog defines colours. Qt internals
+// touched: the dialog's direct children of the classes QWellArray (the basic
+// colours, then the custom colours), QColorPicker, QColorLuminancePicker and
+// QColorShower, and the box layout that holds the custom colours: in it the
+// basic colours are followed by the screen-picking button and its information
+// line (only where the platform can pick screen colours) and the custom
+// colours by "Add to Custom Colors". A part that is not found is left as Qt
+// made it; without the layout or the "Add" button the dialog is shown as Qt
+// makes it.
 struct DefinitionPart {
   QBoxLayout* leftColumn = nullptr;
-  QWidget* addButton = nullptr;
+  QPushButton* addButton = nullptr;
   std::vector<QWidget*> widgets;
 };
 
@@ -45,12 +56,18 @@ DefinitionPart findDefinitionPart(QColorDialog& dialog) {
         hasClassName(child, "QColorShower"))
       part.widgets.push_back(child);
   }
-  QWidget* basic = wells.at(0);
-  QWidget* custom = wells.at(1);
+  if (wells.size() != 2 || !dialog.layout()) return {};
+  QWidget* basic = wells[0];
+  QWidget* custom = wells[1];
   part.leftColumn = qobject_cast<QBoxLayout*>(layoutHolding(dialog.layout(), custom));
-  part.addButton = widgetAfter(part.leftColumn, custom, 1);
-  part.widgets.insert(part.widgets.end(),
-                      {widgetAfter(part.leftColumn, basic, 1), widgetAfter(part.leftColumn, basic, 2), part.addButton});
+  if (!part.leftColumn) return {};
+  part.addButton = widgetAfter<QPushButton>(part.leftColumn, custom, 1);
+  if (!part.addButton) return {};
+  part.widgets.push_back(part.addButton);
+  if (auto* pickButton = widgetAfter<QPushButton>(part.leftColumn, basic, 1)) {
+    part.widgets.push_back(pickButton);
+    if (auto* pickInformation = widgetAfter<QLabel>(part.leftColumn, basic, 2)) part.widgets.push_back(pickInformation);
+  }
   return part;
 }
 
@@ -63,6 +80,7 @@ void configureColorDialog(QColorDialog& dialog, const ColorDialogRequest& reques
   dialog.setCurrentColor(colorFromColorRef(request.color));
 
   const DefinitionPart definition = findDefinitionPart(dialog);
+  if (!definition.addButton) return;
   auto* defineButton = new QPushButton(QStringLiteral("&Define Custom Colors >>"), &dialog);
   defineButton->setObjectName(QStringLiteral("defineCustomColorsButton"));
   defineButton->setAutoDefault(false);

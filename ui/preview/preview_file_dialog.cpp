@@ -1,9 +1,32 @@
 #include "preview_file_dialog.h"
 
 #include "common_dialog_exec.h"
+#include "file_type_proxy.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+
+namespace {
+
+// Qt keeps one name filter "*" per file type, so that its own parser, which
+// refuses many characters a name or pattern may hold, lets every file through
+// to the program's FileTypeProxy. The file type list then shows the types'
+// names exactly. Qt internals touched: the file type list "fileTypeCombo";
+// where it is missing the first file type stays chosen.
+void offerFileTypes(QFileDialog& dialog, const FileDialogRequest& request) {
+  auto* proxy = new FileTypeProxy(request.filters, &dialog);
+  dialog.setProxyModel(proxy);
+  dialog.setNameFilters(QStringList(static_cast<qsizetype>(request.filters.size()), QStringLiteral("*")));
+  auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  if (!types || types->count() != static_cast<int>(request.filters.size())) return;
+  for (int i = 0; i < types->count(); ++i) types->setItemText(i, request.filters[static_cast<std::size_t>(i)].name);
+  QObject::connect(types, &QComboBox::currentIndexChanged, proxy, &FileTypeProxy::chooseFileType);
+  if (request.filterIndex >= 1 && request.filterIndex <= types->count())
+    types->setCurrentIndex(request.filterIndex - 1);
+}
+
+}  // namespace
 
 void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite |
@@ -13,10 +36,7 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
   // An empty title would show the program's name in the title bar; Qt's default
   // caption stands for the platform's.
   if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
-  const QStringList nameFilters = qtNameFilters(request.filters);
-  dialog.setNameFilters(nameFilters);
-  if (request.filterIndex >= 1 && request.filterIndex <= nameFilters.size())
-    dialog.selectNameFilter(nameFilters[request.filterIndex - 1]);
+  offerFileTypes(dialog, request);
   if (request.defaultExtension) dialog.setDefaultSuffix(*request.defaultExtension);
   dialog.setDirectory(request.initialDirectory.isEmpty() ? QDir::currentPath() : request.initialDirectory);
 }

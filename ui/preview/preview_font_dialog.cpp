@@ -60,22 +60,27 @@ QFontDialog::FontDialogOptions fontDialogOptions(const FontDialogRequest& reques
 
 // Adds the effects' colour choice, which Qt's font dialog lacks: a "&Color:"
 // list of the sixteen standard colours that also colours the sample, with the
-// request's colour selected.
+// request's colour selected. Qt internals touched: the group box that holds
+// the strike-out and underline check boxes, with its vertical layout, and the
+// sample "qt_fontDialog_sampleEdit"; without the group the dialog is shown as
+// Qt makes it, without the sample the list colours nothing.
 void addFontColorChoice(QFontDialog& dialog, std::uint32_t color) {
-  // The effects group is the one that holds the strike-out and underline boxes.
-  QWidget* effects = dialog.findChild<QCheckBox*>()->parentWidget();
+  auto* strikeOut = dialog.findChild<QCheckBox*>();
+  QWidget* effects = strikeOut ? strikeOut->parentWidget() : nullptr;
+  auto* layout = effects ? qobject_cast<QVBoxLayout*>(effects->layout()) : nullptr;
+  if (!layout) return;
   auto* label = new QLabel(QStringLiteral("&Color:"), effects);
   auto* list = new QComboBox(effects);
   list->setObjectName(QStringLiteral("fontColorList"));
   label->setBuddy(list);
   for (const auto& [name, value] : standardColors) list->addItem(swatch(value), QString::fromLatin1(name), value);
-  auto* sample = dialog.findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"));
-  QObject::connect(list, &QComboBox::currentIndexChanged, sample,
-                   [list, sample](int index) { colorSample(sample, list->itemData(index).value<QColor>()); });
   const int selected = list->findData(colorFromColorRef(color));
   list->setCurrentIndex(selected >= 0 ? selected : 0);
-  colorSample(sample, list->currentData().value<QColor>());
-  auto* layout = qobject_cast<QVBoxLayout*>(effects->layout());
+  if (auto* sample = dialog.findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"))) {
+    QObject::connect(list, &QComboBox::currentIndexChanged, sample,
+                     [list, sample](int index) { colorSample(sample, list->itemData(index).value<QColor>()); });
+    colorSample(sample, list->currentData().value<QColor>());
+  }
   layout->addWidget(label);
   layout->addWidget(list);
 }

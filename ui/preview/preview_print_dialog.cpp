@@ -3,26 +3,39 @@
 #include "common_dialog_exec.h"
 #include "current_printer.h"
 
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
 
 // Qt's print dialog offers page ranges over CUPS even when the options leave
-// them out; without page numbers this dialog keeps them unavailable.
+// them out, and enables "Pages" again whenever another printer is chosen;
+// without page numbers this dialog keeps them unavailable. Qt internals
+// touched: the children "printRange", "from", "to", "pagesRadioButton" and
+// "pagesLineEdit" of the options page, and the printer list "printers"; a
+// missing one is left as Qt made it.
 class PreviewPrintDialog : public QPrintDialog {
  public:
-  PreviewPrintDialog(QPrinter* printer, bool pageNumbers) : QPrintDialog(printer), pageNumbers_(pageNumbers) {}
+  PreviewPrintDialog(QPrinter* printer, bool pageNumbers) : QPrintDialog(printer), pageNumbers_(pageNumbers) {
+    // Connected after Qt's own handler of the list, so this runs after it.
+    if (auto* printers = findChild<QComboBox*>(QStringLiteral("printers")))
+      connect(printers, &QComboBox::currentIndexChanged, this, &PreviewPrintDialog::withholdPageRanges);
+  }
 
  protected:
   void showEvent(QShowEvent* event) override {
     QPrintDialog::showEvent(event);
+    withholdPageRanges();
+  }
+
+ private:
+  void withholdPageRanges() {
     if (pageNumbers_) return;
     for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
       if (auto* widget = findChild<QWidget*>(QLatin1String(name))) widget->setEnabled(false);
   }
 
- private:
   bool pageNumbers_;
 };
 

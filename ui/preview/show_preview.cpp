@@ -13,6 +13,7 @@
 #include "preview_message_box.h"
 #include "preview_print_dialog.h"
 #include "print_dialog_request.h"
+#include "qt_dialog_state.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ void showPreview(const ComposerSettings& settings, QWidget* composerWindow) {
   // keyboard again: Qt leaves no window active after a modal window closes
   // where no window manager hands the focus back.
   const ActiveWindowGuard activeWindow;
+  const QtDialogStateGuard qtDialogState;
   switch (settings.activeCreator) {
     case CreatorKind::MessageBox:
       showMessageBox(messageBoxRequest(settings.messageBox), composerWindow);

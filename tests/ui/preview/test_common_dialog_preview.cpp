@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -43,6 +44,16 @@ class TestCommonDialogPreview : public QObject {
     return texts;
   }
 
+  // The names that the file dialog's list shows, in alphabetical order.
+  static QStringList listedNames(QDialog* dialog) {
+    auto* view = dialog->findChild<QListView*>("listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+      names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+  }
+
   static bool definitionShown(QDialog* dialog) {
     return std::ranges::any_of(dialog->findChildren<QWidget*>(), [](QWidget* w) {
       return QByteArray(w->metaObject()->className()).endsWith("QColorPicker") && w->isVisible();
@@ -50,7 +61,6 @@ class TestCommonDialogPreview : public QObject {
   }
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
   void fileKinds_data() {
@@ -85,6 +95,68 @@ class TestCommonDialogPreview : public QObject {
       QCOMPARE(comboTexts(types), QStringList({"Text files", "All files"}));
       QCOMPARE(types->currentIndex(), 0);
     });
+  }
+
+  // Each row offers exactly its name and matches by its own ";"-separated
+  // patterns, whatever characters they hold; a blank belongs to the pattern.
+  void filterRowsMatchByTheirOwnPatterns() {
+    QTemporaryDir folder;
+    for (const char* name : {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain"})
+      QVERIFY(QFile(folder.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(folder.path()).mkdir("sub.dir"));
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    CommonDialogSettings settings;
+    settings.activeDialog = DialogKind::Open;
+    settings.open.filters[0] = {"Backups (old)", "*.bäk"};
+    settings.open.filters[1] = {"\"Quoted\" \\ name", "*.(a);my file*.txt"};
+    settings.open.filters[2] = {" Blank ", ";;"};
+    settings.open.filters[3] = {"All files", "*.*"};
+    settings.open.filters[4] = {"An empty pattern ends the list", ""};
+    settings.open.filters[5] = {"Never offered", "*"};
+    preview(settings, [](QDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      QCOMPARE(comboTexts(types), QStringList({"Backups (old)", "\"Quoted\" \\ name", " Blank ", "All files"}));
+      const QList<QStringList> shown = {{"a.bäk", "sub.dir"},
+                                        {"c.(a)", "my file 1.txt", "sub.dir"},
+                                        {"sub.dir"},
+                                        {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain", "sub.dir"}};
+      for (int row = 0; row < shown.size(); ++row) {
+        types->setFocus();
+        if (row > 0) QTest::keyClick(types, Qt::Key_Down);
+        QCOMPARE(types->currentIndex(), row);
+        QTRY_COMPARE(listedNames(dialog), shown[row]);
+      }
+    });
+    QDir::setCurrent(workingDirectory);
+  }
+
+  // Nothing of a file or colour preview is kept: not on disk, not for the next
+  // preview.
+  void previewsLeaveNoStateBehind() {
+    QTemporaryDir elsewhere;
+    CommonDialogSettings settings;
+    settings.activeDialog = DialogKind::Save;
+    QFileDialog::ViewMode startMode = QFileDialog::List;
+    preview(settings, [&](QDialog* dialog) {
+      auto* files = qobject_cast<QFileDialog*>(dialog);
+      startMode = files->viewMode();
+      files->setViewMode(startMode == QFileDialog::List ? QFileDialog::Detail : QFileDialog::List);
+      files->setDirectory(elsewhere.path());
+    });
+    preview(settings, [&](QDialog* dialog) {
+      auto* files = qobject_cast<QFileDialog*>(dialog);
+      QCOMPARE(files->viewMode(), startMode);
+      QCOMPARE(files->directory().absolutePath(), QDir::currentPath());
+      QVERIFY(!files->history().contains(elsewhere.path()));
+    });
+    settings.activeDialog = DialogKind::Color;
+    settings.allowCustomColors = true;
+    preview(settings, [](QDialog*) { QColorDialog::setCustomColor(0, Qt::red); });
+    const QDir home(QDir::homePath());
+    QCOMPARE(home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    QCOMPARE(config.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
   }
 
   void noFileTypesWithoutAFirstFilterName_data() { fileKinds_data(); }

@@ -97,15 +97,37 @@ class TestInputBoxPreview : public QObject {
     answer({"", "Trailing&", ""}, [](QDialog* box) { QVERIFY(box->findChild<QLabel*>("promptLabel")->isVisible()); });
   }
 
+  // Typing never makes the answer longer than 255 characters; a longer default
+  // is shown whole and can only shrink.
+  void typingStopsAt255CharactersButALongerDefaultIsKept_data() {
+    QTest::addColumn<QString>("defaultText");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("empty default") << QString() << false << 0 << QString(300, 'x') << QString(255, 'x');
+    QTest::newRow("short default") << "abc" << false << 0 << QString(300, 'x') << "abc" + QString(252, 'x');
+    QTest::newRow("long default kept") << QString(300, 'y') << false << 0 << QString() << QString(300, 'y');
+    QTest::newRow("long default cannot grow") << QString(300, 'y') << false << 2 << "zz" << QString(298, 'y');
+    QTest::newRow("long default replaced") << QString(300, 'y') << true << 0 << QString(300, 'x') << QString(255, 'x');
+  }
   void typingStopsAt255CharactersButALongerDefaultIsKept() {
-    const QString typed = answer({"", "", ""}, [](QDialog* box) {
-      QTest::keyClicks(box->findChild<QLineEdit*>("answerEdit"), QString(300, 'x'));
+    QFETCH(QString, defaultText);
+    QFETCH(bool, selectAll);
+    QFETCH(int, backspaces);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    const QString answered = answer({"", "", defaultText}, [&](QDialog* box) {
+      auto* edit = box->findChild<QLineEdit*>("answerEdit");
+      if (selectAll)
+        edit->selectAll();
+      else
+        edit->end(false);
+      for (int i = 0; i < backspaces; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+      QTest::keyClicks(edit, typed);
       box->findChild<QPushButton*>("okButton")->click();
     });
-    QCOMPARE(typed.size(), 255);
-    const QString longDefault(300, 'y');
-    QCOMPARE(answer({"", "", longDefault}, [](QDialog* box) { box->findChild<QPushButton*>("okButton")->click(); }),
-             longDefault);
+    QCOMPARE(answered, result);
   }
 };
 

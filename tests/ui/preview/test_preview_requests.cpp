@@ -6,6 +6,7 @@
 #include "input_box_layout.h"
 #include "message_box_text.h"
 #include "mul_div.h"
+#include "platform_choice.h"
 #include "preview_color_dialog.h"
 #include "print_dialog_request.h"
 
@@ -107,9 +108,62 @@ class TestPreviewRequests : public QObject {
     QCOMPARE(fileFilters(filterText), filters);
   }
 
-  void qtNameFiltersListEveryPattern() {
-    QCOMPARE(qtNameFilters({{"Text", "*.txt;*.log"}, {"All files", "*.*"}}),
-             QStringList({"Text (*.txt *.log)", "All files (*)"}));
+  void x11FirstUnlessTheUserChoseAPlatform_data() {
+    QTest::addColumn<QByteArray>("userChoice");
+    QTest::addColumn<bool>("x11DisplayNamed");
+    QTest::addColumn<QByteArray>("platforms");
+    QTest::newRow("X display") << QByteArray() << true << QByteArray("xcb;wayland");
+    QTest::newRow("no X display") << QByteArray() << false << QByteArray("wayland;xcb");
+    QTest::newRow("user's Wayland") << QByteArray("wayland") << true << QByteArray("wayland");
+    QTest::newRow("user's offscreen") << QByteArray("offscreen") << false << QByteArray("offscreen");
+  }
+  void x11FirstUnlessTheUserChoseAPlatform() {
+    QFETCH(QByteArray, userChoice);
+    QFETCH(bool, x11DisplayNamed);
+    QFETCH(QByteArray, platforms);
+    QCOMPARE(qtPlatformChoice(userChoice, x11DisplayNamed), platforms);
+  }
+
+  void fileNamesMatchTheirFilterPatterns_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("extension") << "notes.txt"
+                               << "*.txt" << true;
+    QTest::newRow("case ignored") << "NOTES.TXT"
+                                  << "*.txt" << true;
+    QTest::newRow("other extension") << "notes.txt.bak"
+                                     << "*.txt" << false;
+    QTest::newRow("second pattern") << "app.log"
+                                    << "*.txt;*.log" << true;
+    QTest::newRow("blank belongs to the pattern") << "app.log"
+                                                  << "*.txt; *.log" << false;
+    QTest::newRow("blank inside") << "my file 2.txt"
+                                  << "my file*.txt" << true;
+    QTest::newRow("star dot star without a dot") << "README"
+                                                 << "*.*" << true;
+    QTest::newRow("question mark") << "a1.c"
+                                   << "a?.c" << true;
+    QTest::newRow("question mark needs one") << "a.c"
+                                             << "a?.c" << false;
+    QTest::newRow("non-ASCII letter") << "Ä.BÄK"
+                                      << "*.bäk" << true;
+    QTest::newRow("brackets are letters") << "a.(a)"
+                                          << "*.(a)" << true;
+    QTest::newRow("no set in brackets") << "a.b"
+                                        << "*.[ab]" << false;
+    QTest::newRow("backslash and quote") << "a\\\"b"
+                                         << "a\\\"*" << true;
+    QTest::newRow("only separators") << "a"
+                                     << ";;" << false;
+    QTest::newRow("stars backtrack") << "aaaaaaaaab"
+                                     << "*a*a*a*b" << true;
+  }
+  void fileNamesMatchTheirFilterPatterns() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, pattern);
+    QFETCH(bool, matches);
+    QCOMPARE(matchesFilterPatterns(fileName, filterPatterns(pattern)), matches);
   }
 
   void fileDialogRequests_data() {

@@ -74,7 +74,6 @@ class TestPrinterPreview : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     cups_ = std::make_unique<PrivateCupsServer>();
     QVERIFY2(cups_->error().isEmpty(), qPrintable(cups_->error()));
   }
@@ -125,6 +124,7 @@ class TestPrinterPreview : public QObject {
   }
   void thePrintDialogOffersNoSelectionNorPageRange() {
     QFETCH(bool, allowPrintToFile);
+    QVERIFY2(cups_->addQueue("Second"), qPrintable(cups_->error()));
     const QString shown = outcome(printPreview(allowPrintToFile), [&](QDialog* shownDialog) {
       auto* dialog = qobject_cast<QPrintDialog*>(shownDialog);
       QVERIFY(dialog);
@@ -135,12 +135,18 @@ class TestPrinterPreview : public QObject {
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
       QCOMPARE(dialog->printRange(), QAbstractPrintDialog::AllPages);
-      QVERIFY(dialog->findChild<QRadioButton*>("printAll")->isChecked());
-      QVERIFY(!dialog->findChild<QRadioButton*>("printRange")->isEnabled());
-      QVERIFY(!dialog->findChild<QRadioButton*>("pagesRadioButton")->isEnabled());
       auto* printers = dialog->findChild<QComboBox*>("printers");
       QCOMPARE(printers->currentText(), QStringLiteral("QuillmarkTest"));
       QCOMPARE(printers->findText("Print to File (PDF)") >= 0, allowPrintToFile);
+      // Whatever printer the user picks, only "All" stays available.
+      for (const char* printer : {"QuillmarkTest", "Second", "QuillmarkTest"}) {
+        choosePrinter(dialog, printer);
+        QVERIFY(dialog->findChild<QRadioButton*>("printAll")->isChecked());
+        for (const char* unavailable : {"printRange", "pagesRadioButton", "printSelection"}) {
+          auto* choice = dialog->findChild<QRadioButton*>(unavailable);
+          QVERIFY2(!choice->isEnabled() || choice->isHidden(), unavailable);
+        }
+      }
     });
     QCOMPARE(shown, QStringLiteral("dialog"));
   }

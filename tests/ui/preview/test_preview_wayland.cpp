@@ -1,0 +1,81 @@
+#include "error_report.h"
+#include "modal_dialog_probe.h"
+#include "private_cups_server.h"
+#include "show_preview.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ComposerSettings)
+
+// Every preview opened and closed once on a Wayland compositor, where Qt's
+// dialogs lack children they have on X11 (the colour dialog's screen picking).
+// No printer is installed, so the print preview and the font preview of all
+// fonts show the error report.
+class TestPreviewWayland : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<PrivateCupsServer> cups_;
+
+  static ComposerSettings commonDialog(DialogKind kind) {
+    ComposerSettings settings = defaults();
+    settings.activeCreator = CreatorKind::CommonDialog;
+    settings.commonDialog.activeDialog = kind;
+    return settings;
+  }
+
+ private slots:
+  void initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    cups_ = std::make_unique<PrivateCupsServer>();
+    QVERIFY2(cups_->error().isEmpty(), qPrintable(cups_->error()));
+  }
+  void cleanupTestCase() { cups_.reset(); }
+  void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+  void everyPreviewOpensAndCloses_data() {
+    QTest::addColumn<ComposerSettings>("settings");
+    QTest::addColumn<bool>("errorReport");
+    ComposerSettings messageBox = defaults();
+    messageBox.messageBox.buttons = ButtonChoice::Yes_YesNo;
+    QTest::newRow("message box") << messageBox << false;
+    ComposerSettings inputBox = defaults();
+    inputBox.activeCreator = CreatorKind::InputBox;
+    QTest::newRow("input box") << inputBox << false;
+    QTest::newRow("open") << commonDialog(DialogKind::Open) << false;
+    QTest::newRow("save") << commonDialog(DialogKind::Save) << false;
+    QTest::newRow("open picture") << commonDialog(DialogKind::OpenPicture) << false;
+    QTest::newRow("save picture") << commonDialog(DialogKind::SavePicture) << false;
+    ComposerSettings screenFonts = commonDialog(DialogKind::Font);
+    screenFonts.commonDialog.fontDevice = FontDevice::ScreenFontsOnly;
+    QTest::newRow("font") << screenFonts << false;
+    QTest::newRow("font without a printer") << commonDialog(DialogKind::Font) << true;
+    ComposerSettings color = commonDialog(DialogKind::Color);
+    QTest::newRow("colour") << color << false;
+    color.commonDialog.allowCustomColors = true;
+    QTest::newRow("colour, custom colours allowed") << color << false;
+    color.commonDialog.showCustomColors = true;
+    QTest::newRow("colour, full open") << color << false;
+    QTest::newRow("print without a printer") << commonDialog(DialogKind::Print) << true;
+  }
+  void everyPreviewOpensAndCloses() {
+    QFETCH(ComposerSettings, settings);
+    QFETCH(bool, errorReport);
+    QWidget composer;
+    composer.show();
+    ModalDialogProbe probe([&](QDialog* dialog) {
+      QCOMPARE(dialog->windowTitle() == QStringLiteral("Quillmark 1.0"), errorReport);
+      auto* define = dialog->findChild<QPushButton*>("defineCustomColorsButton");
+      if (define && define->isEnabled()) define->click();
+    });
+    runReportingErrors([&] { showPreview(settings, &composer); });
+    QVERIFY(probe.seen());
+  }
+};
+
+QTEST_MAIN(TestPreviewWayland)
+#include "test_preview_wayland.moc"
