@@ -1,6 +1,7 @@
 #include "preview_file_dialog.h"
 
 #include "common_dialog_exec.h"
+#include "picture_pane.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -24,5 +25,6 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
 void showFileDialog(const FileDialogRequest& request) {
   QFileDialog dialog;
   configureFileDialog(dialog, request);
+  if (request.flags & OFN_ENABLETEMPLATE) attachPicturePane(dialog);
   execCommonDialog(dialog);
 }
