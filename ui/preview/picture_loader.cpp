@@ -1,5 +1,7 @@
 #include "picture_loader.h"
 
+#include "metafile_process.h"
+#include "mul_div.h"
 #include "regular_file.h"
 
 #include <QFileInfo>
@@ -8,15 +10,25 @@ namespace {
 
 // No picture file the pane shows comes near this; larger files are not read.
 constexpr qint64 maxPictureFileBytes = 64 * 1024 * 1024;
+constexpr int hundredthsMmPerInch = 2540;
+
+std::optional<Picture> loadMetafile(const QByteArray& file, const QString& format, int dotsPerInch) {
+  const std::optional<MetafileDrawing> drawing = convertMetafile(file, format);
+  if (!drawing) return std::nullopt;
+  const QSize pixels(MulDiv(drawing->frame.width(), dotsPerInch, hundredthsMmPerInch),
+                     MulDiv(drawing->frame.height(), dotsPerInch, hundredthsMmPerInch));
+  return Picture::fromSvg(drawing->svg, pixels);
+}
 
 }  // namespace
 
 std::optional<Picture> loadPicture(const QString& path, int dotsPerInch) {
-  Q_UNUSED(dotsPerInch);
   const QString extension = QFileInfo(path).suffix().toLower();
-  const char* imageFormat = extension == u"bmp" ? "bmp" : extension == u"ico" ? "ico" : nullptr;
-  if (!imageFormat) return std::nullopt;
+  const bool image = extension == u"bmp" || extension == u"ico";
+  const bool metafile = extension == u"wmf" || extension == u"emf";
+  if (!image && !metafile) return std::nullopt;
   const std::optional<QByteArray> bytes = readRegularFile(path, maxPictureFileBytes);
   if (!bytes) return std::nullopt;
-  return Picture::fromImage(*bytes, imageFormat);
+  if (metafile) return loadMetafile(*bytes, extension, dotsPerInch);
+  return Picture::fromImage(*bytes, extension.toLatin1().constData());
 }
