@@ -1,4 +1,5 @@
-// The metafile helper: reads one metafile from its standard input, writes the
+// The metafile helper: reads the format ("wmf" or "emf") on a line of its own
+// and then one metafile from its standard input, writes the
 // frame's width and height in 0.01 mm on a first line and then the drawing as
 // SVG to its standard output, and exits with 0; exits with 1 when the file
 // cannot be converted. It runs with limits on its memory and processor time,
@@ -8,9 +9,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -55,7 +58,7 @@ bool writeAll(int fd, const std::string& text) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main() {
 #ifndef QUILLMARK_ADDRESS_SANITIZER
   // AddressSanitizer reserves terabytes of address space for itself; its test
   // builds go without the memory limit.
@@ -64,15 +67,18 @@ int main(int argc, char* argv[]) {
   limit(RLIMIT_CPU, processorSeconds);
   limit(RLIMIT_CORE, 0);
   limit(RLIMIT_FSIZE, 0);
-  if (argc != 2 || (std::strcmp(argv[1], "wmf") != 0 && std::strcmp(argv[1], "emf") != 0)) return 2;
-  const MetafileFormat format = std::strcmp(argv[1], "wmf") == 0 ? MetafileFormat::Wmf : MetafileFormat::Emf;
   std::vector<unsigned char> input;
   if (!readAll(input)) return 1;
+  static constexpr std::string_view wmf = "wmf\n";
+  static constexpr std::string_view emf = "emf\n";
+  const std::string_view head(reinterpret_cast<const char*>(input.data()), std::min<size_t>(input.size(), 4));
+  if (head != wmf && head != emf) return 1;
+  const MetafileFormat format = head == wmf ? MetafileFormat::Wmf : MetafileFormat::Emf;
   // Whatever the libraries print goes to the error output; the standard
   // output carries the result alone.
   const int result = dup(STDOUT_FILENO);
   if (result < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
-  const std::optional<ConvertedMetafile> converted = metafileToSvg(input, format);
+  const std::optional<ConvertedMetafile> converted = metafileToSvg(std::span(input).subspan(4), format);
   if (!converted) return 1;
   return writeAll(result, std::to_string(converted->frame.width) + ' ' + std::to_string(converted->frame.height) +
                               '\n' + converted->svg)

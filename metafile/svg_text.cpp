@@ -2,7 +2,9 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <utility>
 
@@ -53,6 +55,35 @@ std::string toUtf8(std::string_view text, const char* from) {
   return out;
 }
 
+std::string_view trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
+}
+
+// " name="value"" for each "name:value" of a style's declarations.
+std::string attributes(std::string_view style) {
+  std::string out;
+  bool first = true;
+  while (!style.empty()) {
+    const size_t end = std::min(style.find(';'), style.size());
+    const std::string_view declaration = style.substr(0, end);
+    style.remove_prefix(std::min(end + 1, style.size()));
+    const size_t colon = declaration.find(':');
+    if (colon == std::string_view::npos) continue;
+    const std::string_view name = trimmed(declaration.substr(0, colon));
+    if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz-") != std::string_view::npos) continue;
+    const std::string_view value = trimmed(declaration.substr(colon + 1));
+    if (!first) out += ' ';
+    first = false;
+    out += name;
+    out += "=\"";
+    out += value;
+    out += '"';
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string svgText(std::string_view text, int charset) {
@@ -65,6 +96,8 @@ std::string svgText(std::string_view text, int charset) {
       escaped += "&lt;";
     else if (c == '>')
       escaped += "&gt;";
+    else if (c == '"')
+      escaped += "&quot;";
     else if (byte >= 0x20 || c == '\t' || c == '\n' || c == '\r')
       escaped += c;
   }
@@ -87,5 +120,28 @@ std::string withViewBox(std::string_view svg, double x, double y, double width, 
   out += box;
   out += tag;
   out += svg.substr(end);
+  return out;
+}
+
+std::string withPresentationAttributes(std::string_view svg) {
+  static constexpr std::string_view opening = "style=\"";
+  std::string out;
+  out.reserve(svg.size());
+  size_t from = 0;
+  for (;;) {
+    const size_t start = svg.find(opening, from);
+    const size_t close = start == std::string_view::npos ? start : svg.find('"', start + opening.size());
+    if (close == std::string_view::npos) break;
+    // An attribute, not the end of another name such as "font-style".
+    if (start == 0 || !std::isspace(static_cast<unsigned char>(svg[start - 1]))) {
+      from = start + opening.size();
+      continue;
+    }
+    out += svg.substr(0, start);
+    out += attributes(svg.substr(start + opening.size(), close - start - opening.size()));
+    svg.remove_prefix(close + 1);
+    from = 0;
+  }
+  out += svg;
   return out;
 }

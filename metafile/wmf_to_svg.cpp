@@ -127,7 +127,7 @@ std::optional<std::string> wmfToSvg(std::span<const unsigned char> file, const W
   char* out = nullptr;
   unsigned long length = 0;
   wmf_stream_destroy(api.get(), device->out, &out, &length);
-  const std::string svg = out ? std::string(out, length) : std::string();
+  const std::string svg = out ? withPresentationAttributes(std::string_view(out, length)) : std::string();
   wmf_free(api.get(), out);
   if (!played || svg.empty()) return std::nullopt;
 

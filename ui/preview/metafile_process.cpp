@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 namespace {
 
@@ -35,17 +36,9 @@ std::optional<MetafileDrawing> parseOutput(const QByteArray& output) {
   return MetafileDrawing{output.mid(lineEnd + 1), frame};
 }
 
-}  // namespace
-
-std::optional<MetafileDrawing> convertMetafile(const QByteArray& file, const QString& format) {
-  const QString program = helperPath();
-  if (program.isEmpty()) return std::nullopt;
-  QProcess helper;
-  helper.setStandardErrorFile(QProcess::nullDevice());
-  helper.start(program, {format});
-  if (!helper.waitForStarted(helperMilliseconds)) return std::nullopt;
-  helper.write(file);
-  helper.closeWriteChannel();
+// Everything the helper writes until it ends; nothing when it outlives the
+// deadline or writes too much, in which case it is killed.
+std::optional<QByteArray> outputOf(QProcess& helper) {
   const QDeadlineTimer deadline(helperMilliseconds);
   QByteArray output;
   while (helper.state() != QProcess::NotRunning && !deadline.hasExpired() && output.size() <= maxDrawingBytes) {
@@ -59,5 +52,41 @@ std::optional<MetafileDrawing> convertMetafile(const QByteArray& file, const QSt
   }
   output += helper.readAllStandardOutput();
   if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0) return std::nullopt;
-  return parseOutput(output);
+  return output;
+}
+
+}  // namespace
+
+MetafileConverter::MetafileConverter() { startSpare(); }
+
+MetafileConverter::~MetafileConverter() {
+  if (spare_) {
+    spare_->kill();
+    spare_->waitForFinished();
+  }
+}
+
+void MetafileConverter::startSpare() {
+  const QString program = helperPath();
+  if (program.isEmpty()) return;
+  spare_ = std::make_unique<QProcess>();
+  spare_->setStandardErrorFile(QProcess::nullDevice());
+  spare_->start(program, {});
+}
+
+std::optional<MetafileDrawing> MetafileConverter::convert(const QByteArray& file, const QString& format) {
+  if (!spare_) startSpare();
+  if (!spare_) return std::nullopt;
+  const std::unique_ptr<QProcess> helper = std::move(spare_);
+  QTimer::singleShot(0, this, [this] {
+    if (!spare_) startSpare();
+  });
+  if (!helper->waitForStarted(helperMilliseconds)) return std::nullopt;
+  // The helper reads the format on a line of its own, then the file.
+  helper->write(format.toLatin1() + '\n');
+  helper->write(file);
+  helper->closeWriteChannel();
+  const std::optional<QByteArray> output = outputOf(*helper);
+  if (!output) return std::nullopt;
+  return parseOutput(*output);
 }

@@ -55,7 +55,7 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
 }
 
 void PicturePane::showFile(const QString& path) {
-  picture_ = loadPicture(path, screenDotsPerInch(*this));
+  picture_ = loadPicture(path, screenDotsPerInch(*this), converter_);
   if (picture_)
     PictureLabel->setText(QStringLiteral(" (%1x%2)").arg(picture_->size().width()).arg(picture_->size().height()));
   else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metafile_process.h"
 #include "picture.h"
 
 #include <QWidget>
@@ -27,6 +28,7 @@ class PicturePane : public QWidget {
  private:
   void openPreview();
 
+  MetafileConverter converter_;
   std::optional<Picture> picture_;
   QLabel* PictureLabel;
   QToolButton* PreviewButton;

@@ -1,8 +1,10 @@
+#include "metafile_process.h"
 #include "modal_dialog_probe.h"
 #include "picture_loader.h"
 #include "picture_paint_geometry.h"
 #include "preview_form.h"
 #include "show_preview.h"
+#include "svg_text.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -23,6 +25,7 @@ class TestPicturePane : public QObject {
   Q_OBJECT
 
   QTemporaryDir folder_;
+  MetafileConverter converter_;
 
   static QString fixture(const QString& name) { return QStringLiteral(PICTURES_DIR "/") + name; }
   QString inFolder(const QString& name) const { return folder_.filePath(name); }
@@ -118,9 +121,33 @@ class TestPicturePane : public QObject {
   void loadPicture() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    const std::optional<Picture> picture = ::loadPicture(path, 96);
+    const std::optional<Picture> picture = ::loadPicture(path, 96, converter_);
     QCOMPARE(picture.has_value(), !size.isEmpty());
     if (picture) QCOMPARE(picture->size(), size);
+  }
+
+  // Metafile texts arrive in the file's code page and unescaped.
+  void metafileTextBecomesSvgText_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("markup escaped, ANSI")
+        << QByteArray("<a href=\"x\">&\xe9\x80") << 0 << QString::fromUtf8("&lt;a href=&quot;x&quot;&gt;&amp;é€");
+    QTest::newRow("Cyrillic") << QByteArray("\xcf\xf0\xe8") << 204 << QString::fromUtf8("При");
+    QTest::newRow("undefined byte, control characters") << QByteArray("a\x81\x01\tb") << 0 << "a?\tb";
+    QTest::newRow("unknown character set counts as ANSI") << QByteArray("\xe9") << 77 << QString::fromUtf8("é");
+  }
+  void metafileTextBecomesSvgText() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, charset);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(svgText(text.toStdString(), charset)), expected);
+  }
+
+  void styleBecomesPresentationAttributes() {
+    QCOMPARE(withPresentationAttributes("<rect\n\tstyle=\"fill:red; stroke-width:1.5\" />"
+                                        "<text font-style=\"normal\">style=\"x\"</text>"),
+             "<rect\n\tfill=\"red\" stroke-width=\"1.5\" /><text font-style=\"normal\">style=\"x\"</text>");
   }
 
   void onlyThePictureKindsHaveThePane_data() {

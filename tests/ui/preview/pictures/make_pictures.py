@@ -52,6 +52,17 @@ def wmf(box, inch, records, max_record=None):
     return placeable + header + body
 
 
+def grid_cell(i, count, left, top, right, bottom):
+    """Cell `i` of a square grid of `count` cells over the rectangle, as bottom, right, top, left."""
+    side = 1
+    while side * side < count:
+        side += 1
+    x, y = i % side, i // side
+    width, height = (right - left) / side, (bottom - top) / side
+    return (round(top + (y + 1) * height), round(left + (x + 1) * width), round(top + y * height),
+            round(left + x * width))
+
+
 def wmf_drawing(rectangles=1, text=True):
     font = struct.pack('<hhhhhBBBBBBBB', -200, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b'Arial'.ljust(32, b'\0')
     words = 'A<b>&c\xe9'.encode('cp1252')
@@ -62,7 +73,7 @@ def wmf_drawing(rectangles=1, text=True):
         wmf_record(0x02FC, 0, 0x00FF, 0, 0),  # solid red brush
         wmf_record(0x012D, 0),  # select it
     ]
-    records += [wmf_record(0x041B, 800 - i % 100, 1800, 200, 200 + i % 100) for i in range(rectangles)]
+    records += [wmf_record(0x041B, *grid_cell(i, rectangles, 200, 200, 1800, 800)) for i in range(rectangles)]
     if text:
         records += [wmf_record(0x02FB, raw=font), wmf_record(0x012D, 1),
                     wmf_record(0x0521, len(words), raw=words + b'\0' * (len(words) % 2) + struct.pack('<hh', 300, 300))]
@@ -85,7 +96,8 @@ def emf(bounds, frame, records):
 
 def emf_drawing(rectangles=1):
     records = [emf_record(39, struct.pack('<IIII', 1, 0, 0x0000FF, 0)), emf_record(37, struct.pack('<I', 1))]
-    records += [emf_record(43, struct.pack('<4i', 20 + i % 50, 10, 180, 90)) for i in range(rectangles)]
+    records += [emf_record(43, struct.pack('<4i', *reversed(grid_cell(i, rectangles, 20, 10, 180, 90))))
+                for i in range(rectangles)]
     return emf((20, 10, 180, 90), (0, 0, 6000, 3000), records)
 
 
