@@ -21,7 +21,7 @@ build-fuzz: deps
 	cmake --build --preset fuzz --target fuzz_picture_loader -j $(JOBS)
 
 # FUZZ_SECONDS: how long `make fuzz` runs the picture loader's fuzzer.
-FUZZ_SECONDS ?= 1800
+FUZZ_SECONDS ?= 3600
 fuzz: build-fuzz
 	scripts/run-fuzzer build/fuzz/tests/fuzz/fuzz_picture_loader $(FUZZ_SECONDS)
 

@@ -28,9 +28,13 @@ class FileDescriptor {
 }  // namespace
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
-  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-  const FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  const QByteArray name = QFile::encodeName(path);
   struct stat status {};
+  // Opening a device can have effects of its own: only a regular file is opened.
+  if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  // Should the path have been replaced since, O_NONBLOCK keeps a FIFO from
+  // blocking the open, and the opened file is looked at again.
+  const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   if (status.st_size > maxBytes) return std::nullopt;
   QByteArray bytes;

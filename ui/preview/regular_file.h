@@ -6,7 +6,7 @@
 
 // The contents of the file at `path` when it names a regular file (also
 // through a symbolic link) of at most `maxBytes` bytes that can be opened and
-// read; nothing otherwise. A FIFO, a device or a folder is never read, so the
-// call cannot block on one, also when the path is replaced by one after it was
-// looked at.
+// read; nothing otherwise. A FIFO, a device or a folder is never opened, and
+// the call cannot block on one even when the path is replaced by one after it
+// was looked at.
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
