@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: deps run test test-sanitize bench format build build-sanitize
+.PHONY: deps run test test-sanitize bench format build build-sanitize build-fuzz fuzz
 
 deps:
 	@scripts/install-deps
@@ -15,13 +15,23 @@ build-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 
+# The fuzzer is built with clang in a configuration of its own.
+build-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_picture_loader -j $(JOBS)
+
+# FUZZ_SECONDS: how long `make fuzz` runs the picture loader's fuzzer.
+FUZZ_SECONDS ?= 3600
+fuzz: build-fuzz
+	scripts/run-fuzzer build/fuzz/tests/fuzz/fuzz_picture_loader $(FUZZ_SECONDS)
+
 run: build
 	@scripts/run-quillmark build/default/shell/quillmark
 
 test: build
 	ctest --preset default -j $(JOBS)
 
-test-sanitize: build-sanitize
+test-sanitize: build-sanitize build-fuzz
 	ctest --preset sanitize -j $(JOBS)
 
 bench: build

@@ -2,6 +2,7 @@
 
 #include "common_dialog_exec.h"
 #include "file_type_proxy.h"
+#include "picture_pane.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -44,5 +45,6 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
 void showFileDialog(const FileDialogRequest& request) {
   QFileDialog dialog;
   configureFileDialog(dialog, request);
+  if (request.flags & OFN_ENABLETEMPLATE) attachPicturePane(dialog);
   execCommonDialog(dialog);
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "metafile_header.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+// The enhanced metafile `file`, whose header is `header`, as SVG through
+// libemf2svg, its view box set to the header's frame (the library sizes the
+// drawing by its bounds).
+std::optional<std::string> emfToSvg(std::span<const unsigned char> file, const EmfHeader& header);

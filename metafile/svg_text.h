@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// `text` in the 8-bit code page of a font's character set (0 ANSI, 238
+// Central European, 204 Cyrillic, ...; unknown sets count as ANSI) as the
+// content of an SVG element: UTF-8 with "&", "<" and ">" escaped and the
+// control characters that XML does not allow left out.
+std::string svgText(std::string_view text, int charset);
+
+// `svg` with the size attributes of its root element replaced by a view box,
+// so that the drawing's region `x`, `y`, `width`, `height` (in the drawing's
+// own coordinates) is what fills the picture. Empty when `svg` has no root
+// element.
+std::string withViewBox(std::string_view svg, double x, double y, double width, double height);
+
+// `svg` with every style attribute ("fill:red; stroke-width:1") written as
+// the presentation attributes it stands for (fill="red" stroke-width="1"),
+// which Qt's SVG renderer reads several times faster.
+std::string withPresentationAttributes(std::string_view svg);

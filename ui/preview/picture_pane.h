@@ -1,0 +1,41 @@
+#pragma once
+
+#include "metafile_process.h"
+#include "picture.h"
+
+#include <QWidget>
+#include <optional>
+
+class BevelPanel;
+class PicturePaintBox;
+class QFileDialog;
+class QLabel;
+class QToolButton;
+
+// The picture preview pane ("PicturePanel") of the picture dialogs: the size of
+// the file selected in the dialog, a button that opens it in the "Preview"
+// window, and the picture itself in a bevelled paint box.
+class PicturePane : public QWidget {
+ public:
+  explicit PicturePane(QWidget* parent);
+
+  // Loads the picture at `path`, shows its size or "Picture:" and redraws it.
+  void showFile(const QString& path);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void openPreview();
+
+  MetafileConverter converter_;
+  std::optional<Picture> picture_;
+  QLabel* PictureLabel;
+  QToolButton* PreviewButton;
+  BevelPanel* PaintPanel;
+  PicturePaintBox* PaintBox;
+};
+
+// Adds the picture pane as a column on the right of a non-native file dialog;
+// it follows the dialog's selection and lives as long as the dialog.
+void attachPicturePane(QFileDialog& dialog);
