@@ -39,7 +39,9 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("PicturePanel"));
   PictureLabel = new QLabel(this);
   PictureLabel->setObjectName(QStringLiteral("PictureLabel"));
-  PaintPanel = new BevelPanel(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, this);
+  PaintPanel = new BevelPanel(this);
+  PaintPanel->setOuterBevel(BevelPanel::Bevel::Lowered);
+  PaintPanel->setInnerBevel(BevelPanel::Bevel::Raised);
   PaintPanel->setObjectName(QStringLiteral("PaintPanel"));
   PaintBox = new PicturePaintBox(
       picture_, [this] { openPreview(); }, PaintPanel);
