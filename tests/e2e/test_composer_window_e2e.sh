@@ -101,12 +101,16 @@ preview_window() {
   echo "$shown"
 }
 # Checks that a window's outer rectangle stands centred across the 1280 x 1024 screen and
-# 1/divisor of the free height down.
+# 1/divisor of the free height down. The window manager frames a window in its own time and
+# the program places it again then, so the place is given a few seconds to settle.
 expect_placed() {
   local name=$1 shown=$2 divisor=$3 left top width height
-  read -r left top width height < <(outer_rectangle "$shown")
-  [[ $left -eq $(((1280 - width) / 2)) && $top -eq $(((1024 - height) / divisor)) ]] ||
-    fail "$name stands at $left, $top with the outer size $width x $height"
+  for _ in $(seq 50); do
+    read -r left top width height < <(outer_rectangle "$shown")
+    [[ $left -eq $(((1280 - width) / 2)) && $top -eq $(((1024 - height) / divisor)) ]] && return
+    sleep 0.1
+  done
+  fail "$name stands at $left, $top with the outer size $width x $height"
 }
 # Checks that the keyboard came back to the composer window.
 expect_composer_focused() {
