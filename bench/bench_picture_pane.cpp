@@ -5,6 +5,7 @@
 // repeat takes, the fastest a user changes the selection; the metafile helper
 // for the next change is started in that time.
 #include "picture_pane.h"
+#include "qt_dialog_state.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -20,6 +21,8 @@ namespace {
 QTemporaryDir* folder = nullptr;
 
 void selectionChange(benchmark::State& state, const QString& name, const QString& label) {
+  // The file dialog keeps nothing of its own, on disk or for the next run, as in a preview.
+  const QtDialogStateGuard noDialogState;
   QFileDialog dialog;
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   attachPicturePane(dialog);
