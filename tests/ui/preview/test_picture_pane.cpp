@@ -1,3 +1,4 @@
+#include "common_dialog_settings.h"
 #include "metafile_process.h"
 #include "modal_dialog_probe.h"
 #include "picture_loader.h"
@@ -32,9 +33,7 @@ class TestPicturePane : public QObject {
 
   // Shows the preview of `kind` with every file offered, in the test's folder.
   void preview(DialogKind kind, const std::function<void(QFileDialog*)>& inspect) {
-    ComposerSettings settings = defaults();
-    settings.activeCreator = CreatorKind::CommonDialog;
-    settings.commonDialog.activeDialog = kind;
+    ComposerSettings settings = commonDialogSettings(kind);
     fileDialogSettings(settings.commonDialog, kind)->filters[0] = {"All files", "*"};
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder_.path());

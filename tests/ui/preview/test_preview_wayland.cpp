@@ -1,3 +1,4 @@
+#include "common_dialog_settings.h"
 #include "error_report.h"
 #include "modal_dialog_probe.h"
 #include "private_cups_server.h"
@@ -21,13 +22,6 @@ class TestPreviewWayland : public QObject {
 
   std::unique_ptr<PrivateCupsServer> cups_;
 
-  static ComposerSettings commonDialog(DialogKind kind) {
-    ComposerSettings settings = defaults();
-    settings.activeCreator = CreatorKind::CommonDialog;
-    settings.commonDialog.activeDialog = kind;
-    return settings;
-  }
-
  private slots:
   void initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
@@ -46,21 +40,21 @@ class TestPreviewWayland : public QObject {
     ComposerSettings inputBox = defaults();
     inputBox.activeCreator = CreatorKind::InputBox;
     QTest::newRow("input box") << inputBox << false;
-    QTest::newRow("open") << commonDialog(DialogKind::Open) << false;
-    QTest::newRow("save") << commonDialog(DialogKind::Save) << false;
-    QTest::newRow("open picture") << commonDialog(DialogKind::OpenPicture) << false;
-    QTest::newRow("save picture") << commonDialog(DialogKind::SavePicture) << false;
-    ComposerSettings screenFonts = commonDialog(DialogKind::Font);
+    QTest::newRow("open") << commonDialogSettings(DialogKind::Open) << false;
+    QTest::newRow("save") << commonDialogSettings(DialogKind::Save) << false;
+    QTest::newRow("open picture") << commonDialogSettings(DialogKind::OpenPicture) << false;
+    QTest::newRow("save picture") << commonDialogSettings(DialogKind::SavePicture) << false;
+    ComposerSettings screenFonts = commonDialogSettings(DialogKind::Font);
     screenFonts.commonDialog.fontDevice = FontDevice::ScreenFontsOnly;
     QTest::newRow("font") << screenFonts << false;
-    QTest::newRow("font without a printer") << commonDialog(DialogKind::Font) << true;
-    ComposerSettings color = commonDialog(DialogKind::Color);
+    QTest::newRow("font without a printer") << commonDialogSettings(DialogKind::Font) << true;
+    ComposerSettings color = commonDialogSettings(DialogKind::Color);
     QTest::newRow("colour") << color << false;
     color.commonDialog.allowCustomColors = true;
     QTest::newRow("colour, custom colours allowed") << color << false;
     color.commonDialog.showCustomColors = true;
     QTest::newRow("colour, full open") << color << false;
-    QTest::newRow("print without a printer") << commonDialog(DialogKind::Print) << true;
+    QTest::newRow("print without a printer") << commonDialogSettings(DialogKind::Print) << true;
   }
   void everyPreviewOpensAndCloses() {
     QFETCH(ComposerSettings, settings);

@@ -1,4 +1,5 @@
 #include "common_dialog_placement.h"
+#include "common_dialog_settings.h"
 #include "current_printer.h"
 #include "error_report.h"
 #include "modal_dialog_probe.h"
@@ -29,21 +30,14 @@ class TestPrinterPreview : public QObject {
 
   std::unique_ptr<PrivateCupsServer> cups_;
 
-  static ComposerSettings commonDialog(DialogKind kind) {
-    ComposerSettings settings = defaults();
-    settings.activeCreator = CreatorKind::CommonDialog;
-    settings.commonDialog.activeDialog = kind;
-    return settings;
-  }
-
   static ComposerSettings fontPreview(FontDevice device) {
-    ComposerSettings settings = commonDialog(DialogKind::Font);
+    ComposerSettings settings = commonDialogSettings(DialogKind::Font);
     settings.commonDialog.fontDevice = device;
     return settings;
   }
 
   static ComposerSettings printPreview(bool allowPrintToFile) {
-    ComposerSettings settings = commonDialog(DialogKind::Print);
+    ComposerSettings settings = commonDialogSettings(DialogKind::Print);
     settings.commonDialog.allowPrintToFile = allowPrintToFile;
     return settings;
   }
