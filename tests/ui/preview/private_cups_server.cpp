@@ -11,7 +11,9 @@
 
 namespace {
 
+// Both by their full path: an ordinary user's PATH has no /usr/sbin.
 const char cupsdProgram[] = "/usr/sbin/cupsd";
+const char lpadminProgram[] = "/usr/sbin/lpadmin";
 
 // Access without authentication: the socket is the test's own.
 const char cupsdConf[] = R"(Listen %1/cups.sock
@@ -122,12 +124,12 @@ bool PrivateCupsServer::start() {
 bool PrivateCupsServer::lpadmin(const QStringList& arguments) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(QStringLiteral("lpadmin"),
+  process.start(QString::fromLatin1(lpadminProgram),
                 QStringList{QStringLiteral("-h"), directory_.filePath(QStringLiteral("cups.sock"))} + arguments);
   if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
     return true;
-  error_ =
-      QStringLiteral("lpadmin %1: %2").arg(arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(process.readAll()));
+  error_ = QStringLiteral("lpadmin %1: %2 %3")
+               .arg(arguments.join(QLatin1Char(' ')), process.errorString(), QString::fromLocal8Bit(process.readAll()));
   return false;
 }
 
