@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QThread>
+#include <cstdio>
 #include <memory>
 
 // Starts the program: the composer window is created first and is the main window, then
@@ -15,7 +16,12 @@
 // nothing, and is gone before the composer window appears. Closing the composer window
 // ends the run.
 int main(int argc, char* argv[]) {
-  choosePlatform();
+  if (!choosePlatform()) {
+    // Qt would abort with a core dump; a user started from a text console or a
+    // broken session gets one line instead.
+    std::fputs("quillmark: cannot connect to an X11 or Wayland display\n", stderr);
+    return 1;
+  }
   QApplication application(argc, argv);
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.

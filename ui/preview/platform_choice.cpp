@@ -2,13 +2,60 @@
 
 #include <QtGlobal>
 
-QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11DisplayNamed) {
-  if (!userChoice.isEmpty()) return userChoice;
-  // Qt tries the platforms of a ";"-separated list in turn; without a display
-  // name X11 cannot connect, so Wayland is tried first then.
-  return x11DisplayNamed ? QByteArrayLiteral("xcb;wayland") : QByteArrayLiteral("wayland;xcb");
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+#include <cstring>
+
+namespace {
+
+// Whether the X server that DISPLAY names accepts a connection.
+bool x11Answers() {
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const bool connected = xcb_connection_has_error(connection) == 0;
+  xcb_disconnect(connection);
+  return connected;
 }
 
-void choosePlatform() {
-  qputenv("QT_QPA_PLATFORM", qtPlatformChoice(qgetenv("QT_QPA_PLATFORM"), !qEnvironmentVariableIsEmpty("DISPLAY")));
+// Whether a Wayland compositor listens where a Wayland client would look: a
+// socket handed over in WAYLAND_SOCKET, or WAYLAND_DISPLAY (default
+// "wayland-0") as an absolute path or inside XDG_RUNTIME_DIR.
+bool waylandAnswers() {
+  if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")) return true;
+  QByteArray path = qgetenv("WAYLAND_DISPLAY");
+  if (path.isEmpty()) path = QByteArrayLiteral("wayland-0");
+  if (!path.startsWith('/')) {
+    const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
+    if (runtimeDir.isEmpty()) return false;
+    path = runtimeDir + '/' + path;
+  }
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (static_cast<size_t>(path.size()) >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (socket < 0) return false;
+  const bool connected = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(socket);
+  return connected;
+}
+
+}  // namespace
+
+QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11Answers, bool waylandAnswers) {
+  if (!userChoice.isEmpty()) return userChoice;
+  if (x11Answers) return QByteArrayLiteral("xcb;wayland");
+  if (waylandAnswers) return QByteArrayLiteral("wayland");
+  return {};
+}
+
+bool choosePlatform() {
+  const QByteArray userChoice = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray platforms =
+      userChoice.isEmpty() ? qtPlatformChoice(userChoice, x11Answers(), waylandAnswers()) : userChoice;
+  if (platforms.isEmpty()) return false;
+  qputenv("QT_QPA_PLATFORM", platforms);
+  return true;
 }

@@ -110,18 +110,22 @@ class TestPreviewRequests : public QObject {
 
   void x11FirstUnlessTheUserChoseAPlatform_data() {
     QTest::addColumn<QByteArray>("userChoice");
-    QTest::addColumn<bool>("x11DisplayNamed");
+    QTest::addColumn<bool>("x11Answers");
+    QTest::addColumn<bool>("waylandAnswers");
     QTest::addColumn<QByteArray>("platforms");
-    QTest::newRow("X display") << QByteArray() << true << QByteArray("xcb;wayland");
-    QTest::newRow("no X display") << QByteArray() << false << QByteArray("wayland;xcb");
-    QTest::newRow("user's Wayland") << QByteArray("wayland") << true << QByteArray("wayland");
-    QTest::newRow("user's offscreen") << QByteArray("offscreen") << false << QByteArray("offscreen");
+    QTest::newRow("X display") << QByteArray() << true << false << QByteArray("xcb;wayland");
+    QTest::newRow("XWayland") << QByteArray() << true << true << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland alone") << QByteArray() << false << true << QByteArray("wayland");
+    QTest::newRow("no display: cannot start") << QByteArray() << false << false << QByteArray();
+    QTest::newRow("user's Wayland") << QByteArray("wayland") << true << false << QByteArray("wayland");
+    QTest::newRow("user's offscreen") << QByteArray("offscreen") << false << false << QByteArray("offscreen");
   }
   void x11FirstUnlessTheUserChoseAPlatform() {
     QFETCH(QByteArray, userChoice);
-    QFETCH(bool, x11DisplayNamed);
+    QFETCH(bool, x11Answers);
+    QFETCH(bool, waylandAnswers);
     QFETCH(QByteArray, platforms);
-    QCOMPARE(qtPlatformChoice(userChoice, x11DisplayNamed), platforms);
+    QCOMPARE(qtPlatformChoice(userChoice, x11Answers, waylandAnswers), platforms);
   }
 
   void fileNamesMatchTheirFilterPatterns_data() {
