@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: deps run test test-sanitize bench format build build-sanitize build-fuzz fuzz
+.PHONY: deps run test test-sanitize bench format build build-sanitize build-fuzz fuzz package
 
 deps:
 	@scripts/install-deps
@@ -36,6 +36,10 @@ test-sanitize: build-sanitize build-fuzz
 
 bench: build
 	@scripts/run-benchmarks build/default/bench
+
+# The Debian package in build/package/, checked with lintian.
+package: deps
+	scripts/build-package
 
 format:
 	clang-format -i $(SOURCES)
