@@ -50,16 +50,20 @@ class TestAboutBox : public QObject {
     QCOMPARE(label->size(), expected.size());
   }
 
-  // A link is red exactly while the button is held on it; a release over the link opens
-  // its address, a release elsewhere does not.
+  // A link is red exactly while a mouse button is held on it; a release of the left button
+  // over the link opens its address, a release elsewhere or of another button does not.
   void linkIsRedWhileHeldAndOpensOnRelease_data() {
     QTest::addColumn<QString>("link");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QUrl>("address");
-    QTest::newRow("web site") << "laWebSite" << QUrl("https://www.example.org/");
-    QTest::newRow("e-mail") << "laEMail" << QUrl("mailto:info@example.org");
+    QTest::newRow("web site") << "laWebSite" << Qt::LeftButton << QUrl("https://www.example.org/");
+    QTest::newRow("e-mail") << "laEMail" << Qt::LeftButton << QUrl("mailto:info@example.org");
+    QTest::newRow("web site, right button") << "laWebSite" << Qt::RightButton << QUrl();
+    QTest::newRow("e-mail, middle button") << "laEMail" << Qt::MiddleButton << QUrl();
   }
   void linkIsRedWhileHeldAndOpensOnRelease() {
     QFETCH(QString, link);
+    QFETCH(Qt::MouseButton, button);
     QFETCH(QUrl, address);
     UrlRecorder recorder;
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
@@ -71,16 +75,35 @@ class TestAboutBox : public QObject {
     QVERIFY(label->font().underline());
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
 
-    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mousePress(label, button);
     QCOMPARE(color(), QColor(Qt::red));
-    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mouseRelease(label, button, {}, QPoint(-5, -5));
     QCOMPARE(color(), QColor(Qt::blue));
     QVERIFY(recorder.opened.isEmpty());
 
-    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseClick(label, button);
     QCOMPARE(color(), QColor(Qt::blue));
-    QCOMPARE(recorder.opened, QList<QUrl>{address});
+    QCOMPARE(recorder.opened, address.isEmpty() ? QList<QUrl>{} : QList<QUrl>{address});
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+
+  // A separator's bevel line runs along the top of its box; below it is the background.
+  void separatorDrawsItsLineAtTheTop_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("above the links") << "beSeparator";
+    QTest::newRow("above OK") << "beSep2";
+  }
+  void separatorDrawsItsLineAtTheTop() {
+    QFETCH(QString, separator);
+    auto* bevel = about_->findChild<QWidget*>(separator);
+    QVERIFY(bevel);
+    about_->show();
+    const QImage drawn = bevel->grab().toImage();
+    const QColor background = about_->palette().color(QPalette::Window);
+    const int x = drawn.width() / 2;
+    QVERIFY(drawn.pixelColor(x, 0) != background);
+    QVERIFY(drawn.pixelColor(x, 1) != background);
+    for (int y = 2; y < drawn.height(); ++y) QCOMPARE(drawn.pixelColor(x, y), background);
   }
 
   // OK has the focus; Enter, Escape and OK hide the box, which shows again the same way.
