@@ -133,6 +133,46 @@ preview_window >/dev/null
 keys Escape
 expect_composer_focused "colour dialog"
 
+# --- Modal windows under a window manager, and the picture pane's Preview window ---------
+# The input box, minimised through the window manager, comes straight back. The Preview
+# window that a double click on the open picture dialog's paint box opens stands centred
+# by its outer rectangle, not where the file dialog's own placement would put it.
+check_input_box_stays_in_view() {
+  local box
+  click_input_box_creator
+  click_test
+  box=$(preview_window)
+  if window_manager_running; then
+    xdotool windowminimize "$box"
+    sleep 0.5
+    for _ in $(seq 50); do
+      xwininfo -id "$box" | grep -q IsViewable && break
+      sleep 0.1
+    done
+    xwininfo -id "$box" | grep -q IsViewable || fail "the minimised input box did not come back"
+  fi
+  keys Escape
+  expect_composer_focused "input box, minimised"
+}
+check_preview_window_centred() {
+  local dialog size preview
+  click_common_dialog_creator
+  keys alt+t shift+Tab Right Right
+  click_test
+  dialog=$(preview_window)
+  size=$(window_size "$dialog")
+  # The paint box fills the lower part of the pane along the dialog's right edge.
+  xdotool mousemove --window "$dialog" $((${size%x*} - 60)) $((${size#*x} / 2)) click --repeat 2 --delay 100 1
+  preview=$(wait_for_window $pid 300x250) || fail "a double click on the paint box opened no Preview window"
+  expect_placed "the Preview window" "$preview" 2
+  keys Escape
+  keys Escape
+  [[ $(focused) == "$window" ]] || keys Escape
+  expect_composer_focused "open picture dialog"
+}
+check_input_box_stays_in_view
+check_preview_window_centred
+
 # Alt+X ends the program.
 keys alt+x
 for _ in $(seq 50); do
