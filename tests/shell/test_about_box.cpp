@@ -50,6 +50,21 @@ class TestAboutBox : public QObject {
     QCOMPARE(label->size(), expected.size());
   }
 
+  // The splash window, frameless to the window manager, draws the raised dialog frame
+  // along its own edge: outer and inner line, lighter at the top left.
+  void splashWindowDrawsItsDialogFrame() {
+    TfmSplash splash;
+    QCOMPARE(splash.size(), QSize(383, 241));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QImage drawn = splash.grab().toImage();
+    const auto color = [&splash](QPalette::ColorRole role) { return splash.palette().color(role).rgb(); };
+    QCOMPARE(drawn.pixel(0, 0), color(QPalette::Light));
+    QCOMPARE(drawn.pixel(1, 120), color(QPalette::Midlight));
+    QCOMPARE(drawn.pixel(382, 240), color(QPalette::Shadow));
+    QCOMPARE(drawn.pixel(200, 239), color(QPalette::Dark));
+    QCOMPARE(drawn.pixel(2, 2), color(QPalette::Window));
+  }
+
   // A link is red exactly while a mouse button is held on it; a release of the left button
   // over the link opens its address, a release elsewhere or of another button does not.
   void linkIsRedWhileHeldAndOpensOnRelease_data() {
