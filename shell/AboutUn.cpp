@@ -4,9 +4,12 @@
 #include "composer_look.h"
 #include "desktop_open.h"
 #include "error_report.h"
+#include "modal_window_in_view.h"
+#include "outer_placement.h"
 #include "shell_look.h"
 #include "ui_AboutUn.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QUrl>
@@ -24,7 +27,20 @@ const QColor pressedLinkColor(255, 0, 0);
 
 }  // namespace
 
-// A dialog frame without a system menu, and so without a close button.
+// A dialog frame with a title and no buttons: no system menu and so no close button, and
+// no minimise or maximise button. What the window manager is told, and what openbox makes
+// of it:
+// - Qt::Dialog: the window type _NET_WM_WINDOW_TYPE_DIALOG, transient for the composer
+//   window (WM_TRANSIENT_FOR); openbox keeps the box above that window, and minimises and
+//   restores the two together.
+// - Qt::CustomizeWindowHint with Qt::WindowTitleHint alone: _MOTIF_WM_HINTS allowing the
+//   functions move and resize only, so window managers that honour the Motif hints offer
+//   no minimise, maximise or close. Openbox deliberately lets these hints remove none of
+//   its buttons and keeps minimise and close.
+// - the fixed size, equal minimum and maximum sizes in WM_NORMAL_HINTS: openbox then
+//   offers neither resizing nor maximising (_NET_WM_ALLOWED_ACTIONS).
+// What openbox offers anyway, the box answers itself: it ignores a close request and comes
+// back at once when minimised.
 TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui_(std::make_unique<Ui::TfmAbout>()) {
@@ -39,6 +55,12 @@ TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
     link->installEventFilter(this);
   }
   connect(ui_->buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
+  // Centred on the screen by the outer rectangle, frame included.
+  new OuterPlacement(this, [this](QSize outer) {
+    const QRect area = screen()->geometry();
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+  });
+  keepModalWindowInView(*this);
   FormCreate(splash);
 }
 
@@ -50,21 +72,20 @@ void TfmAbout::FormCreate(const TfmSplash& splash) {
   setFixedSize(size());
 }
 
-// The links are labels: a press turns one red, the release turns it blue again, and a
-// release over the link that was pressed is its click.
+// The links are labels: a press of any mouse button turns one red, the release turns it
+// blue again, and a release of the left button over the link that was pressed is its click.
 bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
   auto* link = qobject_cast<QLabel*>(watched);
   const bool press = event->type() == QEvent::MouseButtonPress;
   if (link == nullptr || (!press && event->type() != QEvent::MouseButtonRelease))
     return QDialog::eventFilter(watched, event);
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  if (mouse->button() != Qt::LeftButton) return QDialog::eventFilter(watched, event);
   if (press) {
     laWebSiteMouseDown(link);
     return true;
   }
   laWebSiteMouseUp(link);
-  if (link->rect().contains(mouse->position().toPoint())) {
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
     if (link == ui_->laWebSite) laWebSiteClick();
     if (link == ui_->laEMail) laEMailClick();
   }
@@ -73,8 +94,16 @@ bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 void TfmAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  move(screen()->geometry().center() - frameGeometry().center() + pos());
   ui_->buOK->setFocus();
+}
+
+// A close request from the window manager (its close button, Alt+F4) is ignored: OK,
+// Enter and Escape are the only ways to close the box.
+void TfmAbout::closeEvent(QCloseEvent* event) {
+  if (event->spontaneous())
+    event->ignore();
+  else
+    QDialog::closeEvent(event);
 }
 
 void TfmAbout::buOKClick() { accept(); }

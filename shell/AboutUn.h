@@ -25,6 +25,7 @@ class TfmAbout : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate(const TfmSplash& splash);

@@ -4,8 +4,10 @@
 #include "shell_look.h"
 #include "ui_SplashUn.h"
 
+#include <qdrawutil.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPainter>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -26,6 +28,14 @@ TfmSplash::~TfmSplash() = default;
 void TfmSplash::FormCreate() {
   setFixedSize(size());
   move(screen()->geometry().center() - rect().center());
+}
+
+// The window is frameless to the window manager, which would otherwise add a title bar; it
+// draws the raised dialog frame along its own edge instead, two lines lighter at the top and
+// left and darker at the bottom and right. The layout keeps its parts clear of it.
+void TfmSplash::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  qDrawWinPanel(&painter, rect(), palette());
 }
 
 QPixmap TfmSplash::logo() const { return ui_->imLogo->pixmap(); }

@@ -10,8 +10,8 @@ class TfmSplash;
 }
 
 // The splash window shown for three seconds at start-up: the product's name, version,
-// logo and the maker's banner in a frameless window that stays on top, centred on the
-// screen. It also carries the two pictures that the About box copies.
+// logo and the maker's banner in a window with a dialog frame but no title bar that stays
+// on top, centred on the screen. It also carries the two pictures that the About box copies.
 class TfmSplash : public QWidget {
  public:
   explicit TfmSplash(QWidget* parent = nullptr);
@@ -19,6 +19,9 @@ class TfmSplash : public QWidget {
 
   QPixmap logo() const;
   QPixmap banner() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void FormCreate();

@@ -85,6 +85,29 @@ for caption in "Save it?" ""; do
   keys alt+c ctrl+a BackSpace
 done
 
+# --- The About box and its frame ----------------------------------------------------------
+# The About box stands centred by its outer rectangle. Under a window manager, whatever its
+# frame offers: a close request (the close button, Alt+F4) leaves it open, and minimised it
+# comes straight back, so the composer window is never left disabled with nothing to close.
+check_about_box_frame() {
+  local about
+  keys alt+a
+  about=$(wait_for_dialog $pid "$window") || fail "About showed nothing"
+  expect_placed "the About box" "$about" 2
+  if window_manager_running; then
+    wmctrl -i -c "$about"
+    keys alt+F4
+    [[ -n "$(window_of_size $pid 456x248)" ]] || fail "a close request through the window manager closed the About box"
+    xdotool windowminimize "$about"
+    sleep 0.5
+    wait_for_window $pid 456x248 5 >/dev/null || fail "the minimised About box did not come back"
+    [[ -n "$(window_of_size $pid 544x383)" ]] || fail "the composer window is not shown beside the About box"
+  fi
+  keys Escape
+  wait_until_alone $pid "$window" || fail "Escape did not close the About box"
+}
+check_about_box_frame
+
 # "&About" shows the About box; a click on the web link opens it; Escape closes the box,
 # and the box shows again for the next "&About", closed then by Enter.
 keys alt+a

@@ -76,18 +76,8 @@ message_block 'my var' | expect_clipboard access-key
 click_copy
 message_block Result | expect_clipboard mouse
 
-# The window that has the keyboard, and the outer rectangle of a window, frame included:
-# "left top width height".
+# The window that has the keyboard.
 focused() { xdotool getwindowfocus; }
-outer_rectangle() {
-  local extents left=0 right=0 top=0 bottom=0
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
-  [[ -n $extents ]] && IFS=, read -r left right top bottom <<<"$extents"
-  xwininfo -id "$1" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" '
-    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-    /Width:/ {w = $2} /Height:/ {h = $2}
-    END {print x - l, y - t, w + l + r, h + t + b}'
-}
 # Waits for a preview to take the keyboard and prints its window.
 preview_window() {
   local shown
@@ -99,18 +89,6 @@ preview_window() {
   [[ $shown != "$window" ]] || fail "no preview took the keyboard"
   sleep 0.5 # the window manager frames it
   echo "$shown"
-}
-# Checks that a window's outer rectangle stands centred across the 1280 x 1024 screen and
-# 1/divisor of the free height down. The window manager frames a window in its own time and
-# the program places it again then, so the place is given a few seconds to settle.
-expect_placed() {
-  local name=$1 shown=$2 divisor=$3 left top width height
-  for _ in $(seq 50); do
-    read -r left top width height < <(outer_rectangle "$shown")
-    [[ $left -eq $(((1280 - width) / 2)) && $top -eq $(((1024 - height) / divisor)) ]] && return
-    sleep 0.1
-  done
-  fail "$name stands at $left, $top with the outer size $width x $height"
 }
 # Checks that the keyboard came back to the composer window.
 expect_composer_focused() {
@@ -154,6 +132,46 @@ click_test
 preview_window >/dev/null
 keys Escape
 expect_composer_focused "colour dialog"
+
+# --- Modal windows under a window manager, and the picture pane's Preview window ---------
+# The input box, minimised through the window manager, comes straight back. The Preview
+# window that a double click on the open picture dialog's paint box opens stands centred
+# by its outer rectangle, not where the file dialog's own placement would put it.
+check_input_box_stays_in_view() {
+  local box
+  click_input_box_creator
+  click_test
+  box=$(preview_window)
+  if window_manager_running; then
+    xdotool windowminimize "$box"
+    sleep 0.5
+    for _ in $(seq 50); do
+      xwininfo -id "$box" | grep -q IsViewable && break
+      sleep 0.1
+    done
+    xwininfo -id "$box" | grep -q IsViewable || fail "the minimised input box did not come back"
+  fi
+  keys Escape
+  expect_composer_focused "input box, minimised"
+}
+check_preview_window_centred() {
+  local dialog size preview
+  click_common_dialog_creator
+  keys alt+t shift+Tab Right Right
+  click_test
+  dialog=$(preview_window)
+  size=$(window_size "$dialog")
+  # The paint box fills the lower part of the pane along the dialog's right edge.
+  xdotool mousemove --window "$dialog" $((${size%x*} - 60)) $((${size#*x} / 2)) click --repeat 2 --delay 100 1
+  preview=$(wait_for_window $pid 300x250) || fail "a double click on the paint box opened no Preview window"
+  expect_placed "the Preview window" "$preview" 2
+  keys Escape
+  keys Escape
+  [[ $(focused) == "$window" ]] || keys Escape
+  expect_composer_focused "open picture dialog"
+}
+check_input_box_stays_in_view
+check_preview_window_centred
 
 # Alt+X ends the program.
 keys alt+x

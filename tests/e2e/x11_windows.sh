@@ -51,3 +51,31 @@ wait_until_alone() {
   done
   return 1
 }
+
+# The outer rectangle of window $1, frame included: "left top width height".
+outer_rectangle() {
+  local extents left=0 right=0 top=0 bottom=0
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+  [[ -n $extents ]] && IFS=, read -r left right top bottom <<<"$extents"
+  xwininfo -id "$1" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2}
+    END {print x - l, y - t, w + l + r, h + t + b}'
+}
+
+# Checks that window $2 (named $1 when it fails; `fail` is the sourcing script's) stands
+# with its outer rectangle centred across the 1280 x 1024 screen and 1/divisor of the free
+# height down. The window manager frames a window in its own time and the program places
+# it again then, so the place is given a few seconds to settle.
+expect_placed() {
+  local name=$1 shown=$2 divisor=$3 left top width height
+  for _ in $(seq 50); do
+    read -r left top width height < <(outer_rectangle "$shown")
+    [[ $left -eq $(((1280 - width) / 2)) && $top -eq $(((1024 - height) / divisor)) ]] && return
+    sleep 0.1
+  done
+  fail "$name stands at $left, $top with the outer size $width x $height"
+}
+
+# Whether a window manager manages the windows of the display.
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }

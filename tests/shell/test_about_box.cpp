@@ -50,16 +50,35 @@ class TestAboutBox : public QObject {
     QCOMPARE(label->size(), expected.size());
   }
 
-  // A link is red exactly while the button is held on it; a release over the link opens
-  // its address, a release elsewhere does not.
+  // The splash window, frameless to the window manager, draws the raised dialog frame
+  // along its own edge: outer and inner line, lighter at the top left.
+  void splashWindowDrawsItsDialogFrame() {
+    TfmSplash splash;
+    QCOMPARE(splash.size(), QSize(383, 241));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QImage drawn = splash.grab().toImage();
+    const auto color = [&splash](QPalette::ColorRole role) { return splash.palette().color(role).rgb(); };
+    QCOMPARE(drawn.pixel(0, 0), color(QPalette::Light));
+    QCOMPARE(drawn.pixel(1, 120), color(QPalette::Midlight));
+    QCOMPARE(drawn.pixel(382, 240), color(QPalette::Shadow));
+    QCOMPARE(drawn.pixel(200, 239), color(QPalette::Dark));
+    QCOMPARE(drawn.pixel(2, 2), color(QPalette::Window));
+  }
+
+  // A link is red exactly while a mouse button is held on it; a release of the left button
+  // over the link opens its address, a release elsewhere or of another button does not.
   void linkIsRedWhileHeldAndOpensOnRelease_data() {
     QTest::addColumn<QString>("link");
+    QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QUrl>("address");
-    QTest::newRow("web site") << "laWebSite" << QUrl("https://www.example.org/");
-    QTest::newRow("e-mail") << "laEMail" << QUrl("mailto:info@example.org");
+    QTest::newRow("web site") << "laWebSite" << Qt::LeftButton << QUrl("https://www.example.org/");
+    QTest::newRow("e-mail") << "laEMail" << Qt::LeftButton << QUrl("mailto:info@example.org");
+    QTest::newRow("web site, right button") << "laWebSite" << Qt::RightButton << QUrl();
+    QTest::newRow("e-mail, middle button") << "laEMail" << Qt::MiddleButton << QUrl();
   }
   void linkIsRedWhileHeldAndOpensOnRelease() {
     QFETCH(QString, link);
+    QFETCH(Qt::MouseButton, button);
     QFETCH(QUrl, address);
     UrlRecorder recorder;
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
@@ -71,16 +90,35 @@ class TestAboutBox : public QObject {
     QVERIFY(label->font().underline());
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
 
-    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mousePress(label, button);
     QCOMPARE(color(), QColor(Qt::red));
-    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mouseRelease(label, button, {}, QPoint(-5, -5));
     QCOMPARE(color(), QColor(Qt::blue));
     QVERIFY(recorder.opened.isEmpty());
 
-    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseClick(label, button);
     QCOMPARE(color(), QColor(Qt::blue));
-    QCOMPARE(recorder.opened, QList<QUrl>{address});
+    QCOMPARE(recorder.opened, address.isEmpty() ? QList<QUrl>{} : QList<QUrl>{address});
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+  }
+
+  // A separator's bevel line runs along the top of its box; below it is the background.
+  void separatorDrawsItsLineAtTheTop_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("above the links") << "beSeparator";
+    QTest::newRow("above OK") << "beSep2";
+  }
+  void separatorDrawsItsLineAtTheTop() {
+    QFETCH(QString, separator);
+    auto* bevel = about_->findChild<QWidget*>(separator);
+    QVERIFY(bevel);
+    about_->show();
+    const QImage drawn = bevel->grab().toImage();
+    const QColor background = about_->palette().color(QPalette::Window);
+    const int x = drawn.width() / 2;
+    QVERIFY(drawn.pixelColor(x, 0) != background);
+    QVERIFY(drawn.pixelColor(x, 1) != background);
+    for (int y = 2; y < drawn.height(); ++y) QCOMPARE(drawn.pixelColor(x, y), background);
   }
 
   // OK has the focus; Enter, Escape and OK hide the box, which shows again the same way.
@@ -93,7 +131,8 @@ class TestAboutBox : public QObject {
   void closesByOkEnterOrEscapeAndIsReused() {
     QFETCH(int, key);
     QCOMPARE(about_->windowTitle(), QStringLiteral("About Quillmark"));
-    QVERIFY(!(about_->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)));
+    QVERIFY(!(about_->windowFlags() &
+              (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
     auto* buOK = about_->findChild<QPushButton*>("buOK");
     QVERIFY(buOK);
     for (int round = 0; round < 2; ++round) {

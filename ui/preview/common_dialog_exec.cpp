@@ -6,17 +6,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QPointer>
 #include <QScreen>
-
-#include <algorithm>
-#include <vector>
 
 namespace {
 
-// Watches the application while a common dialog is open and places that
-// dialog and the dialogs it opens by their outer rectangle when each is shown
-// the first time, and again once the window manager has framed it.
+// Watches the application while a common dialog is open and places that dialog, and the
+// dialogs it opens, by their outer rectangle when each is shown the first time, and again
+// once the window manager has framed it. A window that brings a placement of its own (the
+// picture pane's "Preview" window) is left to it.
 class DialogPlacer : public QObject {
  public:
   explicit DialogPlacer(QDialog& dialog) : dialog_(dialog) { qApp->installEventFilter(this); }
@@ -25,7 +22,7 @@ class DialogPlacer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
       auto* window = qobject_cast<QDialog*>(watched);
-      if (window && window->isWindow() && belongsToDialog(window) && !wasPlaced(window)) place(window);
+      if (window && window->isWindow() && belongsToDialog(window) && !hasPlacement(window)) place(window);
     }
     return false;
   }
@@ -37,19 +34,17 @@ class DialogPlacer : public QObject {
     return false;
   }
 
-  bool wasPlaced(const QWidget* window) const {
-    return std::ranges::find(placed_, window, [](const QPointer<QWidget>& p) { return p.data(); }) != placed_.end();
+  static bool hasPlacement(const QWidget* window) {
+    return window->findChild<OuterPlacement*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
   }
 
-  void place(QWidget* window) {
-    placed_.emplace_back(window);
+  static void place(QWidget* window) {
     auto* placement = new OuterPlacement(
         window, [](QSize outer) { return commonDialogPosition(QGuiApplication::primaryScreen()->geometry(), outer); });
     placement->place();
   }
 
   QDialog& dialog_;
-  std::vector<QPointer<QWidget>> placed_;
 };
 
 }  // namespace

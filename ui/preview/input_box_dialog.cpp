@@ -2,6 +2,7 @@
 
 #include "active_window_guard.h"
 #include "input_box_layout.h"
+#include "modal_window_in_view.h"
 #include "outer_placement.h"
 #include "window_font.h"
 #include "x11_window_title.h"
@@ -44,6 +45,13 @@ DialogUnits measureDialogUnits(const QFont& font) {
 
 }  // namespace
 
+// A dialog frame with a title and a close box, without minimise and maximise buttons. What
+// the window manager is told, and what openbox makes of it: the window type
+// _NET_WM_WINDOW_TYPE_DIALOG; _MOTIF_WM_HINTS allowing move, resize and close but neither
+// minimise nor maximise, which window managers that honour the Motif hints follow and
+// openbox deliberately does not (it keeps its minimise button); the fixed size, equal
+// minimum and maximum sizes in WM_NORMAL_HINTS, for which openbox offers neither resizing
+// nor maximising. Minimised anyway, the box comes back at once.
 InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
@@ -80,6 +88,7 @@ InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
     const QRect area = screen()->geometry();
     return area.topLeft() + inputBoxPosition(area.size(), outer);
   });
+  keepModalWindowInView(*this);
 }
 
 void InputBoxDialog::layOut() {

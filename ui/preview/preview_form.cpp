@@ -1,6 +1,7 @@
 #include "preview_form.h"
 
 #include "input_box_layout.h"
+#include "outer_placement.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -53,12 +54,11 @@ PreviewForm::PreviewForm(const std::optional<Picture>& picture, QWidget* parent)
     client += picture->size() - panelClient + QSize(2 * panelBorderWidth, 2 * panelBorderWidth);
   }
   resize(client);
-}
-
-void PreviewForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move(screen.topLeft() + inputBoxPosition(screen.size(), size()));
+  // Centred on the screen by the outer rectangle, frame included.
+  new OuterPlacement(this, [](QSize outer) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return screen.topLeft() + inputBoxPosition(screen.size(), outer);
+  });
 }
 
 void showPreviewForm(const std::optional<Picture>& picture, QWidget* parent) {

@@ -15,11 +15,6 @@ class PreviewForm : public QDialog {
 
   // The window's size without a picture.
   static constexpr QSize initialClientSize{300, 250};
-
- protected:
-  // Centres the window on the screen; done as it is shown, after the file
-  // dialog's own placement of the windows it owns.
-  void showEvent(QShowEvent* event) override;
 };
 
 // Shows the "Preview" window of `picture` modally over `parent`.

@@ -224,9 +224,11 @@ class TestPicturePane : public QObject {
         QCOMPARE(form->windowTitle(), QStringLiteral("Preview"));
         QVERIFY(form->windowFlags().testFlag(Qt::Tool));
         QCOMPARE(form->size(), size);
+        // Centred by the outer rectangle: the offscreen platform gives windows a frame.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form->pos(),
-                 screen.topLeft() + QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2));
+        const QRect outer = form->frameGeometry();
+        QCOMPARE(outer.topLeft(), screen.topLeft() + QPoint((screen.width() - outer.width()) / 2,
+                                                            (screen.height() - outer.height()) / 2));
         QTest::keyClick(form, Qt::Key_Escape);
         QVERIFY(!form->isVisible());
       });
