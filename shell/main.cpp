@@ -3,6 +3,7 @@
 #include "application_title.h"
 #include "fmMainUn.h"
 #include "platform_choice.h"
+#include "session_bus.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -16,6 +17,7 @@
 // ends the run.
 int main(int argc, char* argv[]) {
   choosePlatform();
+  keepSessionBusFromAutolaunching();
   QApplication application(argc, argv);
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.

@@ -155,6 +155,18 @@ preview_window >/dev/null
 keys Escape
 expect_composer_focused "colour dialog"
 
+# --- Inside a session bus the program is on it, where screen readers reach it ---
+check_on_session_bus() {
+  local bus=(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus) name
+  for name in $("${bus[@]}" org.freedesktop.DBus.ListNames | awk -F'"' '/string ":/ {print $2}'); do
+    "${bus[@]}" org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" 2>/dev/null | grep -qw "uint32 $pid" &&
+      return
+  done
+  fail "the program is not connected to the session bus"
+}
+[[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] || check_on_session_bus
+# --- end of the session bus check ---
+
 # --- The picture pane follows a name typed into "File name" ---
 # The count of pure red pixels in window $1: the all-red 40 x 30 test bitmap shows as 1200.
 red_pixels() {
