@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -138,6 +139,7 @@ class TestComposerWindow : public QObject {
     QCOMPARE(name(ui->find<QWidget>("sbCommonDialog")), QStringLiteral("Common Dialog Creator"));
     QCOMPARE(name(ui->find<QWidget>("edInputBoxDefault")), QStringLiteral("Default:"));
     QCOMPARE(name(ui->find<QWidget>("cbMessageBoxCaption")), QStringLiteral("Caption:"));
+    QCOMPARE(name(ui->find<QComboBox>("cbMessageBoxCaption")->lineEdit()), QStringLiteral("Caption:"));
     QList<QWidget*> fields;
     for (QWidget* field : ui->window().findChildren<QWidget*>())
       if (qobject_cast<QLineEdit*>(field) || qobject_cast<QPlainTextEdit*>(field) || qobject_cast<QTableWidget*>(field))
