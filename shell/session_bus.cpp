@@ -32,7 +32,7 @@ bool userBusSocketExists() {
 // screen reader can be listening where no bus runs. Programs it starts (the
 // desktop's opener for links and help) inherit the address and start no bus
 // either. A home that already holds autolaunched buses keeps libdbus's own
-// way, which finds a running one again without writing anything.
+// way, so that the program still finds the bus a screen reader started there.
 void keepSessionBusFromAutolaunching() {
   if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || userBusSocketExists() ||
       QFileInfo(QDir::home().filePath(QStringLiteral(".dbus/session-bus"))).isDir())
