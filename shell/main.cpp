@@ -3,6 +3,7 @@
 #include "application_title.h"
 #include "fmMainUn.h"
 #include "platform_choice.h"
+#include "session_bus.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     std::fputs("quillmark: cannot connect to an X11 or Wayland display\n", stderr);
     return 1;
   }
+  keepSessionBusFromAutolaunching();
   QApplication application(argc, argv);
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.

@@ -128,6 +128,7 @@ void TfmMain::setUpControls() {
     label->setBuddy(field);
     field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
   }
+  ui_->cbMessageBoxCaption->lineEdit()->setAccessibleName(ui_->cbMessageBoxCaption->accessibleName());
   for (QCheckBox* box : findChildren<QCheckBox*>()) widenToCaption(box);
 }
 

@@ -173,6 +173,57 @@ check_preview_window_centred() {
 check_input_box_stays_in_view
 check_preview_window_centred
 
+# --- Inside a session bus the program is on it, where screen readers reach it ---
+check_on_session_bus() {
+  local bus=(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus) name
+  for name in $("${bus[@]}" org.freedesktop.DBus.ListNames | awk -F'"' '/string ":/ {print $2}'); do
+    "${bus[@]}" org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" 2>/dev/null | grep -qw "uint32 $pid" &&
+      return
+  done
+  fail "the program is not connected to the session bus"
+}
+[[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] || check_on_session_bus
+# --- end of the session bus check ---
+
+# --- The picture pane follows a name typed into "File name" ---
+# The count of pure red pixels in window $1: the all-red 40 x 30 test bitmap shows as 1200.
+red_pixels() {
+  import -window "$1" "$work/pane.png"
+  convert "$work/pane.png" -fill black +opaque red -fill white -opaque red -format '%[fx:round(mean*w*h)]' info:
+}
+expect_red_pixels() {
+  local count
+  for _ in $(seq 30); do
+    count=$(red_pixels "$2")
+    [[ $count -eq $3 ]] && return
+    sleep 0.1
+  done
+  fail "$1: the open-picture dialog shows $count red pixels, not $3"
+}
+check_picture_pane_follows_typed_name() {
+  local dialog
+  mkdir "$work/pictures"
+  cp "$(dirname "$0")/../ui/preview/pictures/bitmap.bmp" "$work/pictures/a1.bmp"
+  # A fresh common-dialog creator; from its Title field to the tab bar, then the
+  # "Open-Picture Dialog" tab.
+  click_common_dialog_creator
+  keys alt+t shift+Tab Right Right
+  click_test
+  dialog=$(preview_window)
+  type_text "$work/pictures/"
+  keys Return
+  type_text "a1.bmp"
+  expect_red_pixels "typed a1.bmp" "$dialog" 1200
+  # "a1.b" names no file: the selection and the picture go.
+  keys BackSpace BackSpace
+  expect_red_pixels "typed a1.b" "$dialog" 0
+  keys Escape
+  [[ $(focused) == "$window" ]] || keys Escape
+  expect_composer_focused "open-picture dialog"
+}
+check_picture_pane_follows_typed_name
+# --- end of the picture pane's check ---
+
 # Alt+X ends the program.
 keys alt+x
 for _ in $(seq 50); do

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -138,12 +139,30 @@ class TestComposerWindow : public QObject {
     QCOMPARE(name(ui->find<QWidget>("sbCommonDialog")), QStringLiteral("Common Dialog Creator"));
     QCOMPARE(name(ui->find<QWidget>("edInputBoxDefault")), QStringLiteral("Default:"));
     QCOMPARE(name(ui->find<QWidget>("cbMessageBoxCaption")), QStringLiteral("Caption:"));
+    QCOMPARE(name(ui->find<QComboBox>("cbMessageBoxCaption")->lineEdit()), QStringLiteral("Caption:"));
     QList<QWidget*> fields;
     for (QWidget* field : ui->window().findChildren<QWidget*>())
       if (qobject_cast<QLineEdit*>(field) || qobject_cast<QPlainTextEdit*>(field) || qobject_cast<QTableWidget*>(field))
         if (!field->objectName().isEmpty() && !field->objectName().startsWith("qt_")) fields << field;
     QCOMPARE(fields.size(), 18);
     for (QWidget* field : fields) QVERIFY2(!name(field).isEmpty(), qPrintable(field->objectName()));
+    // The creator, icon and button-set speed buttons are radio buttons named by
+    // their captions, and pressing one through the reader chooses it.
+    QList<QToolButton*> speedButtons = ui->window().findChildren<QToolButton*>();
+    speedButtons.removeIf([](QToolButton* button) { return !button->group(); });
+    QCOMPARE(speedButtons.size(), 3 + 5 + 13);
+    for (QToolButton* button : speedButtons) {
+      QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+      QCOMPARE(reader->role(), QAccessible::RadioButton);
+      QCOMPARE(reader->state().checked, button->isChecked());
+      QVERIFY2(!name(button).isEmpty(), qPrintable(button->objectName()));
+    }
+    QCOMPARE(name(ui->find<QWidget>("sbNoIcon")), QStringLiteral("No Icon"));
+    QCOMPARE(name(ui->find<QWidget>("sbCancel_YesNoCancel")), QStringLiteral("Cancel"));
+    auto* error = ui->find<QToolButton>("sbError");
+    QAccessible::queryAccessibleInterface(error)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QVERIFY(error->isChecked());
   }
 
   void windowIsAFixedSizeWindowWithoutMaximiseBox() {

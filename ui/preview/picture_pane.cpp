@@ -8,8 +8,12 @@
 #include "preview_form.h"
 #include "window_font.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -20,6 +24,7 @@ namespace {
 constexpr int panelBorderWidth = 6;
 constexpr int labelHeight = 23;
 constexpr int bevelWidth = 2;  // the paint panel's outer and inner bevel
+constexpr int paneTop = 4;     // below the top of the dialog's strip
 // The strip right of the dialog's standard controls, in dialog units.
 constexpr int paneWidthInDialogUnits = 112;
 
@@ -54,6 +59,8 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
   PreviewButton->setEnabled(false);
   connect(PreviewButton, &QToolButton::clicked, this, &PicturePane::openPreview);
   setFixedWidth(paneWidth(screenDotsPerInch(*this)));
+  parent->installEventFilter(this);
+  placeInStrip();
 }
 
 void PicturePane::showFile(const QString& path) {
@@ -74,13 +81,41 @@ void PicturePane::resizeEvent(QResizeEvent*) {
   PreviewButton->setGeometry(PaintPanel->x() + PaintPanel->width() - 25, 1, 23, 22);
 }
 
+bool PicturePane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parent() && event->type() == QEvent::Resize) placeInStrip();
+  return QWidget::eventFilter(watched, event);
+}
+
+void PicturePane::placeInStrip() {
+  const QWidget& dialog = *parentWidget();
+  setGeometry(dialog.width() - width(), paneTop, width(), dialog.height() - paneTop);
+}
+
 void PicturePane::openPreview() { showPreviewForm(picture_, this); }
+
+void PicturePane::followSelection(const QItemSelectionModel& selection) {
+  const QModelIndexList rows = selection.selectedRows();
+  showFile(rows.isEmpty() ? QString() : rows.first().data(QFileSystemModel::FilePathRole).toString());
+}
 
 void attachPicturePane(QFileDialog& dialog) {
   auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-  if (!grid) return;
+  // Qt internals touched: the file list "listView", whose selection model the
+  // detail view shares. Set the proxy model before: a new model brings a new
+  // selection model.
+  auto* list = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+  if (!grid || !list || !list->selectionModel()) return;
   auto* pane = new PicturePane(&dialog);
-  grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
-  QObject::connect(&dialog, &QFileDialog::currentChanged, pane, &PicturePane::showFile);
+  // The standard controls keep their margins in the dialog's left part; the
+  // pane takes the strip right of them (see eventFilter).
+  QMargins margins = grid->contentsMargins();
+  margins.setRight(margins.right() + pane->width());
+  grid->setContentsMargins(margins);
+  // The selection, not the current item: a typed or completed name selects
+  // its file without making it current, and a name that matches nothing
+  // clears the selection.
+  QItemSelectionModel* selection = list->selectionModel();
+  QObject::connect(selection, &QItemSelectionModel::selectionChanged, pane,
+                   [pane, selection] { pane->followSelection(*selection); });
   QObject::connect(&dialog, &QDialog::finished, pane, [] { QToolTip::hideText(); });
 }

@@ -9,6 +9,7 @@
 class BevelPanel;
 class PicturePaintBox;
 class QFileDialog;
+class QItemSelectionModel;
 class QLabel;
 class QToolButton;
 
@@ -22,10 +23,18 @@ class PicturePane : public QWidget {
   // Loads the picture at `path`, shows its size or "Picture:" and redraws it.
   void showFile(const QString& path);
 
+  // Shows the file of the first selected row of the dialog's file list, or
+  // "Picture:" when no row is selected.
+  void followSelection(const QItemSelectionModel& selection);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // Keeps the pane in the strip on the right of its dialog, from a little
+  // below the dialog's top to its bottom edge.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void placeInStrip();
   void openPreview();
 
   MetafileConverter converter_;
@@ -36,6 +45,6 @@ class PicturePane : public QWidget {
   PicturePaintBox* PaintBox;
 };
 
-// Adds the picture pane as a column on the right of a non-native file dialog;
+// Adds the picture pane as a strip on the right of a non-native file dialog;
 // it follows the dialog's selection and lives as long as the dialog.
 void attachPicturePane(QFileDialog& dialog);

@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -165,7 +165,11 @@ class TestPicturePane : public QObject {
       QCOMPARE(panel != nullptr, pane);
       if (!pane) return;
       QVERIFY(panel->isVisible());
-      QCOMPARE(panel->geometry().right(), dialog->rect().right() - dialog->layout()->contentsMargins().right());
+      // The strip on the right, from 4 pixels below the top to the bottom edge,
+      // beside the standard controls.
+      QCOMPARE(panel->geometry(), QRect(dialog->width() - panel->width(), 4, panel->width(), dialog->height() - 4));
+      auto* nameField = dialog->findChild<QWidget*>("fileNameEdit");
+      QVERIFY(nameField->mapTo(dialog, QPoint(nameField->width(), 0)).x() < panel->x());
       for (const char* name : {"PictureLabel", "PreviewButton", "PaintPanel", "PaintBox"})
         QVERIFY2(panel->findChild<QWidget*>(name), name);
       QCOMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), QString());
@@ -178,25 +182,40 @@ class TestPicturePane : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");      // empty: no picture
     QTest::addColumn<bool>("redCorner");  // false where the frame has a margin
-    QTest::newRow("bitmap") << "bitmap.bmp" << QSize(40, 30) << true;
-    QTest::newRow("WMF") << "drawing.wmf" << QSize(192, 96) << false;
-    QTest::newRow("EMF") << "drawing.emf" << QSize(227, 113) << false;
-    QTest::newRow("text file") << "notes.txt" << QSize() << false;
-    QTest::newRow("JPEG") << "photo.jpg" << QSize() << false;
-    QTest::newRow("folder") << "folder.bmp" << QSize() << false;
+    QTest::addColumn<bool>("typed");      // the name typed into "File name" instead of clicked
+    QTest::newRow("bitmap") << "bitmap.bmp" << QSize(40, 30) << true << false;
+    QTest::newRow("WMF") << "drawing.wmf" << QSize(192, 96) << false << false;
+    QTest::newRow("EMF") << "drawing.emf" << QSize(227, 113) << false << false;
+    QTest::newRow("text file") << "notes.txt" << QSize() << false << false;
+    QTest::newRow("JPEG") << "photo.jpg" << QSize() << false << false;
+    QTest::newRow("folder") << "folder.bmp" << QSize() << false << false;
+    QTest::newRow("typed bitmap name") << "bitmap.bmp" << QSize(40, 30) << true << true;
+    QTest::newRow("typed name of no file") << "bitmap.bm" << QSize() << false << true;
   }
   void paneFollowsTheSelection() {
     QFETCH(QString, file);
     QFETCH(QSize, size);
     QFETCH(bool, redCorner);
+    QFETCH(bool, typed);
     const bool loaded = !size.isEmpty();
+    const QString label = loaded ? QStringLiteral(" (%1x%2)").arg(size.width()).arg(size.height()) : "Picture:";
     preview(DialogKind::OpenPicture, [&](QFileDialog* dialog) {
       // Starts from the other state, so that the pane is seen to change.
       if (loaded)
         select(dialog, "notes.txt", "Picture:");
       else
         select(dialog, "bitmap.bmp", " (40x30)");
-      select(dialog, file, loaded ? QStringLiteral(" (%1x%2)").arg(size.width()).arg(size.height()) : "Picture:");
+      if (typed) {
+        auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        nameField->setFocus();
+        nameField->selectAll();
+        QTest::keyClicks(nameField, file);
+        QTRY_COMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), label);
+      } else {
+        select(dialog, file, label);
+      }
       QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->isEnabled(), loaded);
       auto* box = dialog->findChild<QWidget*>("PaintBox");
       const QImage painted = box->grab().toImage();

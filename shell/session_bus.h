@@ -1,0 +1,5 @@
+#pragma once
+
+// Keeps the program from having a D-Bus session bus started for it where none
+// runs; call it before the application object is made.
+void keepSessionBusFromAutolaunching();
