@@ -17,7 +17,8 @@
 // nothing, and is gone before the composer window appears. Closing the composer window
 // ends the run.
 int main(int argc, char* argv[]) {
-  if (!choosePlatform()) {
+  PlatformChoice platform;
+  if (!platform.displayAnswers()) {
     // Qt would abort with a core dump; a user started from a text console or a
     // broken session gets one line instead.
     std::fputs("quillmark: cannot connect to an X11 or Wayland display\n", stderr);
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   }
   keepSessionBusFromAutolaunching();
   QApplication application(argc, argv);
+  platform.release();
   // The name shown for the running program; never a display name, which Qt would append
   // to every window title.
   QApplication::setApplicationName(applicationTitle());

@@ -4,7 +4,7 @@
 # exactly with the typed caption, or with none; "&About" and its links; "&Help" hands the
 # help file beside the executable to the desktop; "E&xit" ends the program with status 0.
 # It runs in a locale without UTF-8 and with a home folder the program cannot write to.
-# Usage: xvfb-run -a test_application_shell_e2e.sh path/to/quillmark
+# Usage: with_xvfb.sh test_application_shell_e2e.sh path/to/quillmark
 set -euo pipefail
 program=$1
 work=$(mktemp -d)

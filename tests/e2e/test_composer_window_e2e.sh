@@ -3,7 +3,7 @@
 # from the keyboard, mouse clicks on "&Copy", and the exact bytes that reach the
 # clipboard; then previews closed from the keyboard, where they stand, and that the run
 # leaves the home folder as it found it. Runs on a bare X server and under a window
-# manager. Usage: xvfb-run -a test_composer_window_e2e.sh path/to/quillmark
+# manager. Usage: with_xvfb.sh test_composer_window_e2e.sh path/to/quillmark
 set -euo pipefail
 program=$1
 work=$(mktemp -d)

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Runs an end-to-end script with openbox managing the windows of the X display in DISPLAY:
 # starts openbox, waits until it manages windows, runs the script, stops openbox.
-# Usage: xvfb-run -a under_openbox.sh script [arguments...]
+# Usage: with_xvfb.sh under_openbox.sh script [arguments...]
 set -euo pipefail
-# The X server may not answer yet in the instant after it was started (seen while other
-# virtual X servers start and stop beside it); openbox would then give up at once.
-for _ in $(seq 50); do
-  xprop -root >/dev/null 2>&1 && break
-  sleep 0.1
-done
+# openbox is the X server's first client: a client that connected and left before it
+# would make the server reset, and openbox, connecting in that moment, would give up.
 openbox --sm-disable --config-file /dev/null >"${XDG_RUNTIME_DIR:-/tmp}/openbox.log" 2>&1 &
 openbox=$!
 trap 'kill $openbox 2>/dev/null || true; wait $openbox 2>/dev/null || true' EXIT

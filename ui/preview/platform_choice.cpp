@@ -10,13 +10,14 @@
 
 namespace {
 
-// Whether the X server that DISPLAY names accepts a connection.
-bool x11Answers() {
-  if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+// A connection to the X server that DISPLAY names, or null when it does not
+// accept one.
+xcb_connection_t* connectToX11() {
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) return nullptr;
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  const bool connected = xcb_connection_has_error(connection) == 0;
+  if (xcb_connection_has_error(connection) == 0) return connection;
   xcb_disconnect(connection);
-  return connected;
+  return nullptr;
 }
 
 // Whether a Wayland compositor listens where a Wayland client would look: a
@@ -51,11 +52,20 @@ QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11Answers, bool 
   return {};
 }
 
-bool choosePlatform() {
+PlatformChoice::PlatformChoice() {
   const QByteArray userChoice = qgetenv("QT_QPA_PLATFORM");
-  const QByteArray platforms =
-      userChoice.isEmpty() ? qtPlatformChoice(userChoice, x11Answers(), waylandAnswers()) : userChoice;
-  if (platforms.isEmpty()) return false;
-  qputenv("QT_QPA_PLATFORM", platforms);
-  return true;
+  QByteArray platforms = userChoice;
+  if (userChoice.isEmpty()) {
+    x11_ = connectToX11();
+    platforms = qtPlatformChoice(userChoice, x11_ != nullptr, waylandAnswers());
+  }
+  displayAnswers_ = !platforms.isEmpty();
+  if (displayAnswers_) qputenv("QT_QPA_PLATFORM", platforms);
+}
+
+PlatformChoice::~PlatformChoice() { release(); }
+
+void PlatformChoice::release() {
+  if (x11_) xcb_disconnect(x11_);
+  x11_ = nullptr;
 }

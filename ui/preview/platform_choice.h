@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+struct xcb_connection_t;
+
 // The Qt platforms the program asks for, in order, given the user's own
 // QT_QPA_PLATFORM (empty when unset) and which displays answer: X11 first,
 // where windows stand exactly where they are placed and an empty title stays
@@ -9,6 +11,24 @@
 // as it is. Empty when no display answers: the program cannot start.
 QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11Answers, bool waylandAnswers);
 
-// Applies qtPlatformChoice to this process's QT_QPA_PLATFORM; call it before
-// the application object is made. False when no display answers.
-bool choosePlatform();
+// Applies qtPlatformChoice to this process's QT_QPA_PLATFORM; make it before
+// the application object. The X11 connection made to find out is kept until
+// release(): when the last client of an X server that nothing else uses yet
+// disconnects, the server resets, and the application's own connection, made
+// in that moment, would be refused.
+class PlatformChoice {
+ public:
+  PlatformChoice();
+  ~PlatformChoice();
+  PlatformChoice(const PlatformChoice&) = delete;
+  PlatformChoice& operator=(const PlatformChoice&) = delete;
+
+  // False when no display answers.
+  bool displayAnswers() const { return displayAnswers_; }
+  // Closes the X11 connection, once the application has its own.
+  void release();
+
+ private:
+  xcb_connection_t* x11_ = nullptr;
+  bool displayAnswers_ = false;
+};
