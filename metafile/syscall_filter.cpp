@@ -39,7 +39,7 @@ constexpr std::uint64_t intBits = 0xFFFFFFFF;
 //                        fontconfig: checks its configuration files, follows
 //                        conf.d's links, lists font folders, asks whether a
 //                        cache file can be mapped, and reads it ahead
-//   fcntl (F_GETFD, F_SETFD, F_GETFL)
+//   fcntl (F_GETFD, F_SETFD)
 //                        FreeType and fontconfig mark the files they open
 //   ioctl (TCGETS)       glibc's stdio asks whether standard output is a
 //                        terminal before libwmf prints to it
@@ -56,7 +56,7 @@ constexpr std::uint64_t intBits = 0xFFFFFFFF;
 //   clock_gettime, gettimeofday, time
 //                        clocks, when the vDSO does not answer
 //   rt_sigreturn, exit, exit_group
-//                        returning from the CPU-limit signal; ending
+//                        the end of a signal handler; the end of the process
 //
 // AddressSanitizer builds also allow sigaltstack without a new stack: the
 // run-time asks for the signal stack before every call that does not return
@@ -83,7 +83,7 @@ bool installMetafileSyscallFilter() {
   allowIf(SCMP_SYS(openat), argument(2, O_WRONLY | O_RDWR | O_CREAT | O_TRUNC, 0));
   allowIf(SCMP_SYS(mmap), argument(2, PROT_EXEC, 0));
   allowIf(SCMP_SYS(mprotect), argument(2, PROT_EXEC, 0));
-  for (const int command : {F_GETFD, F_SETFD, F_GETFL}) allowIf(SCMP_SYS(fcntl), argument(1, intBits, command));
+  for (const int command : {F_GETFD, F_SETFD}) allowIf(SCMP_SYS(fcntl), argument(1, intBits, command));
   allowIf(SCMP_SYS(ioctl), argument(1, intBits, TCGETS));
 #ifdef QUILLMARK_ADDRESS_SANITIZER
   allowIf(SCMP_SYS(sigaltstack), argument(0, ~std::uint64_t{0}, 0));
