@@ -10,26 +10,28 @@
 
 namespace {
 
+constexpr std::array<std::pair<int, const char*>, 14> codePages{{
+    {238, "CP1250"},
+    {204, "CP1251"},
+    {161, "CP1253"},
+    {162, "CP1254"},
+    {177, "CP1255"},
+    {178, "CP1256"},
+    {186, "CP1257"},
+    {163, "CP1258"},
+    {222, "CP874"},
+    {128, "CP932"},
+    {129, "CP949"},
+    {134, "CP936"},
+    {136, "CP950"},
+    {130, "JOHAB"},
+}};
+constexpr const char* ansiCodePage = "CP1252";
+
 const char* codePage(int charset) {
-  static constexpr std::array<std::pair<int, const char*>, 14> codePages{{
-      {238, "CP1250"},
-      {204, "CP1251"},
-      {161, "CP1253"},
-      {162, "CP1254"},
-      {177, "CP1255"},
-      {178, "CP1256"},
-      {186, "CP1257"},
-      {163, "CP1258"},
-      {222, "CP874"},
-      {128, "CP932"},
-      {129, "CP949"},
-      {134, "CP936"},
-      {136, "CP950"},
-      {130, "JOHAB"},
-  }};
   for (const auto& [set, name] : codePages)
     if (set == charset) return name;
-  return "CP1252";
+  return ansiCodePage;
 }
 
 // The text in UTF-8; bytes the code page does not define become "?".
@@ -144,4 +146,10 @@ std::string withPresentationAttributes(std::string_view svg) {
   }
   out += svg;
   return out;
+}
+
+void loadTextCodePages() {
+  // The converters are never closed, so that glibc keeps their modules loaded.
+  iconv_open("UTF-8", ansiCodePage);
+  for (const auto& [set, name] : codePages) iconv_open("UTF-8", name);
 }

@@ -9,6 +9,11 @@
 // control characters that XML does not allow left out.
 std::string svgText(std::string_view text, int charset);
 
+// Loads the converters of every code page svgText reads, for the life of the
+// process: the metafile helper does so before its system-call filter
+// forbids loading code.
+void loadTextCodePages();
+
 // `svg` with the size attributes of its root element replaced by a view box,
 // so that the drawing's region `x`, `y`, `width`, `height` (in the drawing's
 // own coordinates) is what fills the picture. Empty when `svg` has no root

@@ -80,6 +80,17 @@ def wmf_drawing(rectangles=1, text=True):
     return wmf((0, 0, 2000, 1000), 1000, records)
 
 
+def wmf_texts():
+    """Texts in two code pages, each in a font of its character set."""
+    records = [wmf_record(0x0103, 8), wmf_record(0x020B, 0, 0), wmf_record(0x020C, 1000, 2000)]
+    for index, (charset, words) in enumerate([(204, 'Привет'.encode('cp1251')), (128, '日本語'.encode('cp932'))]):
+        font = struct.pack('<hhhhhBBBBBBBB', -200, 0, 0, 0, 400, 0, 0, 0, charset, 0, 0, 0, 0) + b'Arial'.ljust(32, b'\0')
+        records += [wmf_record(0x02FB, raw=font), wmf_record(0x012D, index),
+                    wmf_record(0x0521, len(words), raw=words + b'\0' * (len(words) % 2) +
+                               struct.pack('<hh', 300 + 300 * index, 300))]
+    return wmf((0, 0, 2000, 1000), 1000, records)
+
+
 def emf_record(kind, body):
     return struct.pack('<II', kind, 8 + len(body)) + body
 
@@ -101,11 +112,30 @@ def emf_drawing(rectangles=1):
     return emf((20, 10, 180, 90), (0, 0, 6000, 3000), records)
 
 
+def emf_text(x, y, text, glyphs=False):
+    """An ExtTextOutW record: UTF-16 text, or glyph numbers of the selected font."""
+    offset = 76
+    body = struct.pack('<4iIff', 0, 0, 0, 0, 1, 1.0, 1.0)
+    body += struct.pack('<iiIII4iI', x, y, len(text) // 2, offset, 0x10 if glyphs else 0, 0, 0, 0, 0, 0) + text
+    return emf_record(84, body + b'\0' * (-len(body) % 4))
+
+
+def emf_texts():
+    """A text in UTF-16 and one drawn by the glyph numbers of Arial's A, B and C."""
+    face = 'Arial'.encode('utf-16le').ljust(64, b'\0')
+    font = struct.pack('<iiiiiBBBBBBBB', -20, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + face
+    records = [emf_record(82, struct.pack('<I', 1) + font), emf_record(37, struct.pack('<I', 1)),
+               emf_text(20, 40, 'Hé€'.encode('utf-16le')), emf_text(20, 70, struct.pack('<3H', 36, 37, 38), True)]
+    return emf((0, 0, 180, 90), (0, 0, 6000, 3000), records)
+
+
 def main():
     write('bitmap.bmp', bitmap(40, 30))
     write('icon.ico', icon(16))
     write('drawing.wmf', wmf_drawing())
     write('drawing.emf', emf_drawing())
+    write('texts.wmf', wmf_texts())
+    write('texts.emf', emf_texts())
     write('records1000.wmf', wmf_drawing(rectangles=1000, text=False))
     write('records1000.emf', emf_drawing(rectangles=1000))
     write('notes.txt', b'Not a picture.\n')
