@@ -1,6 +1,7 @@
 #include "AboutUn.h"
 
 #include "SplashUn.h"
+#include "application_title.h"
 #include "composer_look.h"
 #include "desktop_open.h"
 #include "error_report.h"
@@ -45,6 +46,7 @@ TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui_(std::make_unique<Ui::TfmAbout>()) {
   ui_->setupUi(this);
+  ui_->laVersion->setText(versionText());
   setFont(composerWindowFont());
   ui_->laName->setFont(productNameFont(27));
   for (QLabel* link : {ui_->laWebSite, ui_->laEMail}) {

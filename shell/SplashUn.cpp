@@ -1,5 +1,6 @@
 #include "SplashUn.h"
 
+#include "application_title.h"
 #include "composer_look.h"
 #include "shell_look.h"
 #include "ui_SplashUn.h"
@@ -16,6 +17,7 @@ TfmSplash::TfmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       ui_(std::make_unique<Ui::TfmSplash>()) {
   ui_->setupUi(this);
+  ui_->laVersion->setText(versionText());
   setFont(composerWindowFont());
   ui_->laName->setFont(productNameFont(20));
   ui_->laLegal->setFont(smallTypeFont(8));

@@ -3,4 +3,8 @@
 #include <QString>
 
 // The program's title: the composer window's caption and the error report's.
-inline QString applicationTitle() { return QStringLiteral("Quillmark 1.0"); }
+// QUILLMARK_VERSION is the project's version, set by the build.
+inline QString applicationTitle() { return QStringLiteral("Quillmark " QUILLMARK_VERSION); }
+
+// The version line of the splash window and the About box.
+inline QString versionText() { return QStringLiteral("Version " QUILLMARK_VERSION); }

@@ -50,6 +50,12 @@ class TestAboutBox : public QObject {
     QCOMPARE(label->size(), expected.size());
   }
 
+  // Both windows name the version the build gives.
+  void splashWindowAndAboutBoxShowVersionOne() {
+    QCOMPARE(about_->findChild<QLabel*>("laVersion")->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(TfmSplash().findChild<QLabel*>("laVersion")->text(), QStringLiteral("Version 1.0"));
+  }
+
   // The splash window, frameless to the window manager, draws the raised dialog frame
   // along its own edge: outer and inner line, lighter at the top left.
   void splashWindowDrawsItsDialogFrame() {
