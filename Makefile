@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Wraps the CMake presets. `make run` and `make test` install what is missing first.
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h')

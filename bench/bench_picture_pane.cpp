@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The picture pane from a change of the file dialog's selection to its label
 // set and its paint box painted, for a 1024 x 768 bitmap and for metafiles of
 // 1,000 records (converted in the helper process), on the offscreen platform.

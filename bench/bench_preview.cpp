@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // "&Test" from the call of showPreview to its dialog being visible (its first
 // paint), for every kind, beside a bare Qt program that shows the same Qt
 // dialog. Runs on the offscreen platform with a private CUPS server for the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Start-up figures of the real program on an X server without a window manager, watched
 // from outside through the X events of the root window's children:
 //   - process start to the splash window mapped, beside the time a minimal Qt program

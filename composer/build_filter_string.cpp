@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "build_filter_string.h"
 
 std::string BuildFilterString(const FilterRows& rows) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "common_dialog_code_generator.h"
 
 #include "build_filter_string.h"

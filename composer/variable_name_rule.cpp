@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "variable_name_rule.h"
 
 std::string VariableNameRule(const std::string& name) {

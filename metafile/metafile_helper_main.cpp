@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The metafile helper: reads the format ("wmf" or "emf") on a line of its own
 // and then one metafile from its standard input, writes the
 // frame's width and height in 0.01 mm on a first line and then the drawing as

@@ -1,11 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "syscall_filter.h"
 
 #include "address_sanitizer.h"
 
 #include <fcntl.h>
+
 #include <seccomp.h>
 #include <sys/ioctl.h>
 #include <sys/mman.h>
+#include <cerrno>
 
 #include <cstdint>
 #include <memory>
@@ -23,8 +29,14 @@ constexpr std::uint64_t intBits = 0xFFFFFFFF;
 }  // namespace
 
 // What each call is for. Anything not listed (among them socket, connect,
-// execve, clone, fork, ptrace, kill, open, truncate, unlink, rename, mkdir,
-// and openat for writing or creating) kills the process.
+// execve, clone, fork, ptrace, kill, open) kills the process. Calls that
+// would change the file system (openat for writing or creating, mkdir,
+// chmod, unlink, rename, truncate, ...) fail with EACCES instead, as Landlock
+// would have them fail: fontconfig rebuilds a cache that it finds older than
+// its font folder (fonts installed after the cache was made), tries to make
+// its cache folder writable and to write the new cache there, and carries on
+// without when it cannot, whereas a killed helper would leave the picture
+// unshown.
 //
 //   read, write          the input and the result; glibc, libwmf and
 //                        libemf2svg print diagnostics to the error output
@@ -80,7 +92,21 @@ bool installMetafileSyscallFilter() {
                          SCMP_SYS(clock_gettime), SCMP_SYS(gettimeofday), SCMP_SYS(time),      SCMP_SYS(rt_sigreturn),
                          SCMP_SYS(exit),          SCMP_SYS(exit_group)})
     allow(call);
-  allowIf(SCMP_SYS(openat), argument(2, O_WRONLY | O_RDWR | O_CREAT | O_TRUNC, 0));
+  constexpr int writeFlags[] = {O_WRONLY, O_RDWR, O_CREAT, O_TRUNC};
+  int writeMask = 0;
+  for (const int flag : writeFlags) writeMask |= flag;
+  allowIf(SCMP_SYS(openat), argument(2, writeMask, 0));
+  const auto refuseIf = [&](int call, scmp_arg_cmp condition) {
+    added = added && seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(EACCES), call, 1, condition) == 0;
+  };
+  for (const int flag : writeFlags) refuseIf(SCMP_SYS(openat), argument(2, flag, flag));
+  for (const int call :
+       {SCMP_SYS(creat),     SCMP_SYS(mkdir),     SCMP_SYS(mkdirat),   SCMP_SYS(chmod),   SCMP_SYS(fchmod),
+        SCMP_SYS(fchmodat),  SCMP_SYS(chown),     SCMP_SYS(fchown),    SCMP_SYS(lchown),  SCMP_SYS(fchownat),
+        SCMP_SYS(unlink),    SCMP_SYS(unlinkat),  SCMP_SYS(rmdir),     SCMP_SYS(rename),  SCMP_SYS(renameat),
+        SCMP_SYS(renameat2), SCMP_SYS(link),      SCMP_SYS(linkat),    SCMP_SYS(symlink), SCMP_SYS(symlinkat),
+        SCMP_SYS(truncate),  SCMP_SYS(ftruncate), SCMP_SYS(utimensat), SCMP_SYS(utimes)})
+    added = added && seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(EACCES), call, 0) == 0;
   allowIf(SCMP_SYS(mmap), argument(2, PROT_EXEC, 0));
   allowIf(SCMP_SYS(mprotect), argument(2, PROT_EXEC, 0));
   for (const int command : {F_GETFD, F_SETFD}) allowIf(SCMP_SYS(fcntl), argument(1, intBits, command));

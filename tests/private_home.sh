@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Runs a test with a fresh, empty HOME and XDG user folders of its own, removed afterwards,
 # so that no test reads or writes the real home directory.
 # Usage: private_home.sh command [arguments...]

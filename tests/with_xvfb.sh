@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Runs a command on a virtual X server of its own, 1280 x 1024 at 24 bits. Xvfb picks a
 # free display number itself and reports it once it accepts clients (-displayfd):
 # `xvfb-run -a` guesses a number from the lock files instead, and two tests that start at

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The application shell as a user meets it: the splash window first and alone, gone after
 # about three seconds, then the composer window; "&Test" shows a message box titled
 # exactly with the typed caption, or with none; "&About" and its links; "&Help" hands the

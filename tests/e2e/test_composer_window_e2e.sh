@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the real program on an X server as a user does: typing, access keys, the tab bar
 # from the keyboard, mouse clicks on "&Copy", and the exact bytes that reach the
 # clipboard; then previews closed from the keyboard, where they stand, and that the run

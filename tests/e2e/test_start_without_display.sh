@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Started where no display answers (none named, an X display nobody serves, a
 # Wayland socket that is not there), the program says so in one line and ends
 # with status 1 instead of aborting. Usage: test_start_without_display.sh path/to/quillmark

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Runs an end-to-end script with openbox managing the windows of the X display in DISPLAY:
 # starts openbox, waits until it manages windows, runs the script, stops openbox.
 # Usage: with_xvfb.sh under_openbox.sh script [arguments...]

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Helpers for the end-to-end scripts: the program's windows on the X server, found by the
 # process that owns them and by their client size. Sourced, not run.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // libFuzzer target over the picture loader: every input is read as a bitmap,
 // an icon, a WMF and an EMF file, each as the picture pane reads it; metafiles
 // are converted in-process (the program does this in its helper process) and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Enters the metafile helper's sandbox, then tries the one thing its first
 // argument names, on the path its second names. It tells what happened by its
 // exit status: 0 when the call succeeded, the call's errno when it failed;
@@ -9,6 +13,7 @@
 #include <sys/mman.h>
 #include <sys/ptrace.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,6 +27,8 @@ int attempt(std::string_view action, const char* path) {
   if (action == "read-write") return open(path, O_RDWR);
   if (action == "create") return open(path, O_RDONLY | O_CREAT, 0600);
   if (action == "truncate") return open(path, O_RDONLY | O_TRUNC);
+  if (action == "make a folder") return mkdir(path, 0700);
+  if (action == "change permissions") return chmod(path, 0644);
   if (action == "socket") return socket(AF_INET, SOCK_STREAM, 0);
   if (action == "exec") {
     char* const arguments[] = {const_cast<char*>(path), nullptr};

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Runs a command as the only client of a headless Weston compositor of its own, on the
 # Wayland platform and without an X display. Usage: under_weston.sh command [arguments...]
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+#
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 """Writes the picture files of the picture pane's tests, fuzz seeds and benchmark
 into this folder: valid bitmaps, icons and metafiles of known sizes, other files,
 and broken copies. Run it again after changing it; the files are kept in git."""
