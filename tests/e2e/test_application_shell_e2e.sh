@@ -36,11 +36,6 @@ PATH="$work/bin:$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LA
 pid=$!
 trap 'kill $pid 2>/dev/null || true; chmod 700 "$work/home"; rm -rf "$work"' EXIT
 
-settle() { sleep 0.3; }
-keys() {
-  xdotool key --clearmodifiers "$@"
-  settle
-}
 # Both titles of window $1, as xprop shows them; an empty title shows no quotes.
 titles_of() { xprop -id "$1" WM_NAME _NET_WM_NAME; }
 titles() {

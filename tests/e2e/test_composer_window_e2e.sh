@@ -27,11 +27,6 @@ window=$(wait_for_composer_window $pid) || fail "the composer window did not app
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
-settle() { sleep 0.3; }
-keys() {
-  xdotool key --clearmodifiers "$@"
-  settle
-}
 type_text() {
   xdotool type --delay 15 "$1"
   settle

@@ -31,11 +31,6 @@ PATH="$work/bin:$PATH" "$prefix/bin/quillmark" 2>"$work/stderr" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-settle() { sleep 0.3; }
-keys() {
-  xdotool key --clearmodifiers "$@"
-  settle
-}
 
 wait_for_window $pid 383x241 10 >/dev/null || fail "no splash window"
 window=$(wait_for_composer_window $pid) || fail "the composer window did not appear"

@@ -5,6 +5,14 @@
 # Helpers for the end-to-end scripts: the program's windows on the X server, found by the
 # process that owns them and by their client size. Sourced, not run.
 
+# Gives the program the time to answer a key or a click.
+settle() { sleep 0.3; }
+# Sends keys to the window that has the keyboard, then gives the program the time to answer.
+keys() {
+  xdotool key --clearmodifiers "$@"
+  settle
+}
+
 # The ids of the visible windows of process $1.
 visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
 
