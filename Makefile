@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 
 # Wraps the CMake presets. `make run` and `make test` install what is missing first.
+# PRESET=ci builds with warnings as errors, in build/ci.
 JOBS ?= $(shell nproc)
+PRESET ?= default
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
 .PHONY: deps run test test-sanitize bench format build build-sanitize build-fuzz fuzz package
@@ -12,8 +14,8 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	cmake --preset default
-	cmake --build --preset default -j $(JOBS)
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
 
 build-sanitize: deps
 	cmake --preset sanitize
@@ -30,16 +32,16 @@ fuzz: build-fuzz
 	scripts/run-fuzzer build/fuzz/tests/fuzz/fuzz_picture_loader $(FUZZ_SECONDS)
 
 run: build
-	@scripts/run-quillmark build/default/shell/quillmark
+	@scripts/run-quillmark build/$(PRESET)/shell/quillmark
 
 test: build
-	ctest --preset default -j $(JOBS)
+	ctest --preset $(PRESET) -j $(JOBS)
 
 test-sanitize: build-sanitize build-fuzz
 	ctest --preset sanitize -j $(JOBS)
 
 bench: build
-	@scripts/run-benchmarks build/default/bench
+	@scripts/run-benchmarks build/$(PRESET)/bench
 
 # The Debian package in build/package/, checked with lintian.
 package: deps

@@ -51,7 +51,7 @@ class TestInputBoxPreview : public QObject {
       QCOMPARE(box->findChild<QPushButton*>("cancelButton")->geometry(), layout.cancelButton);
       QVERIFY(box->findChild<QPushButton*>("okButton")->isDefault());
       QCOMPARE(box->windowTitle(), QStringLiteral("Login"));
-      QCOMPARE(box->pos(), inputBoxPosition(box->screen()->geometry().size(), box->frameGeometry().size()));
+      QCOMPARE(box->pos(), centredOnScreen(box->screen()->geometry().size(), box->frameGeometry().size()));
       QCOMPARE(edit->text(), QStringLiteral("Guest"));
       QCOMPARE(edit->selectedText(), QStringLiteral("Guest"));
       QCOMPARE(box->focusWidget(), edit);

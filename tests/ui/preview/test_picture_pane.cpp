@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "common_dialog_settings.h"
-#include "metafile_process.h"
+#include "metafile_converter.h"
 #include "modal_dialog_probe.h"
 #include "picture_loader.h"
 #include "picture_paint_geometry.h"

@@ -72,7 +72,7 @@ class TestPreviewRequests : public QObject {
     QFETCH(QSize, window);
     QFETCH(QPoint, inputBox);
     QFETCH(QPoint, commonDialog);
-    QCOMPARE(inputBoxPosition(screen.size(), window), inputBox);
+    QCOMPARE(centredOnScreen(screen.size(), window), inputBox);
     QCOMPARE(commonDialogPosition(screen, window), commonDialog);
   }
 

@@ -4,7 +4,7 @@
 
 #include "preview_form.h"
 
-#include "input_box_layout.h"
+#include "dialog_units.h"
 #include "outer_placement.h"
 
 #include <QFrame>
@@ -61,7 +61,7 @@ PreviewForm::PreviewForm(const std::optional<Picture>& picture, QWidget* parent)
   // Centred on the screen by the outer rectangle, frame included.
   new OuterPlacement(this, [](QSize outer) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return screen.topLeft() + inputBoxPosition(screen.size(), outer);
+    return screen.topLeft() + centredOnScreen(screen.size(), outer);
   });
 }
 

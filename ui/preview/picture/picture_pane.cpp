@@ -5,7 +5,7 @@
 #include "picture_pane.h"
 
 #include "bevel_panel.h"
-#include "input_box_layout.h"
+#include "dialog_units.h"
 #include "mul_div.h"
 #include "picture_loader.h"
 #include "picture_paint_box.h"
@@ -35,10 +35,7 @@ constexpr int paneWidthInDialogUnits = 112;
 int screenDotsPerInch(const QWidget& widget) { return qRound(widget.screen()->logicalDotsPerInchY()); }
 
 int paneWidth(int dotsPerInch) {
-  const QFontMetrics metrics(defaultWindowFont(dotsPerInch));
-  const DialogUnits units =
-      dialogUnits(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                  metrics.height());
+  const DialogUnits units = measureDialogUnits(defaultWindowFont(dotsPerInch));
   return MulDiv(paneWidthInDialogUnits, units.x, 4);
 }
 

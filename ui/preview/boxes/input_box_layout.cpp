@@ -6,11 +6,7 @@
 
 #include "mul_div.h"
 
-#include <algorithm>
-
 namespace {
-
-constexpr int alphabetLength = 52;
 
 int horizontal(int value, DialogUnits units) { return MulDiv(value, units.x, 4); }
 int vertical(int value, DialogUnits units) { return MulDiv(value, units.y, 8); }
@@ -21,8 +17,6 @@ QRect buttonRect(int left, DialogUnits units) {
 
 }  // namespace
 
-DialogUnits dialogUnits(int alphabetWidth, int textHeight) { return {alphabetWidth / alphabetLength, textHeight}; }
-
 InputBoxLayout inputBoxLayout(DialogUnits units) {
   InputBoxLayout layout;
   layout.clientSize = {horizontal(180, units), vertical(63, units)};
@@ -32,8 +26,4 @@ InputBoxLayout inputBoxLayout(DialogUnits units) {
   layout.okButton = buttonRect(38, units);
   layout.cancelButton = buttonRect(92, units);
   return layout;
-}
-
-QPoint inputBoxPosition(QSize screen, QSize window) {
-  return {std::max(0, (screen.width() - window.width()) / 2), std::max(0, (screen.height() - window.height()) / 2)};
 }

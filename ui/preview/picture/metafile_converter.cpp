@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_process.h"
+#include "metafile_converter.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -15,16 +15,11 @@ namespace {
 constexpr int helperMilliseconds = 2000;
 constexpr qint64 maxDrawingBytes = 64 * 1024 * 1024;
 
-// Beside the program's executable (the build tree), or in the installed
-// libexec folder relative to it.
+// The helper stands beside the program's executable: the build copies it there,
+// and installed both are in the program's own libexec folder.
 QString helperPath() {
-  const QString folder = QCoreApplication::applicationDirPath();
-  for (const QString& candidate : {folder + QStringLiteral("/quillmark-metafile"),
-                                   folder + QStringLiteral("/" QUILLMARK_METAFILE_HELPER_FROM_BIN)}) {
-    const QFileInfo helper(candidate);
-    if (helper.isFile() && helper.isExecutable()) return helper.absoluteFilePath();
-  }
-  return {};
+  const QFileInfo helper(QCoreApplication::applicationDirPath() + QStringLiteral("/quillmark-metafile"));
+  return helper.isFile() && helper.isExecutable() ? helper.absoluteFilePath() : QString();
 }
 
 // The helper's output: "width height" in 0.01 mm on the first line, then the SVG.

@@ -8,14 +8,7 @@
 #include <QRect>
 #include <QSize>
 
-// The input box is laid out in dialog units measured from its font.
-struct DialogUnits {
-  int x = 0;  // average width of the letters A-Z and a-z, remainder dropped
-  int y = 0;  // height of a line of text
-};
-
-// `alphabetWidth` is the width of "A...Za...z" measured as one text.
-DialogUnits dialogUnits(int alphabetWidth, int textHeight);
+#include "dialog_units.h"
 
 // Pixel positions and sizes of the input box's parts (client coordinates).
 struct InputBoxLayout {
@@ -28,6 +21,3 @@ struct InputBoxLayout {
 };
 
 InputBoxLayout inputBoxLayout(DialogUnits units);
-
-// Centred on the screen, remainders dropped, never above or left of its edge.
-QPoint inputBoxPosition(QSize screen, QSize window);

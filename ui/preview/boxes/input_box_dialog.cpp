@@ -41,12 +41,6 @@ class TypingLimit : public QValidator {
   qsizetype length_;
 };
 
-DialogUnits measureDialogUnits(const QFont& font) {
-  const QFontMetrics metrics(font);
-  return dialogUnits(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                     metrics.height());
-}
-
 }  // namespace
 
 // A dialog frame with a title and a close box, without minimise and maximise buttons. What
@@ -90,7 +84,7 @@ InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
   // Centred by its outer rectangle once shown, and again once framed.
   new OuterPlacement(this, [this](QSize outer) {
     const QRect area = screen()->geometry();
-    return area.topLeft() + inputBoxPosition(area.size(), outer);
+    return area.topLeft() + centredOnScreen(area.size(), outer);
   });
   keepModalWindowInView(*this);
 }

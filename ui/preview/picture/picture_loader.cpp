@@ -4,7 +4,7 @@
 
 #include "picture_loader.h"
 
-#include "metafile_process.h"
+#include "metafile_converter.h"
 #include "mul_div.h"
 #include "regular_file.h"
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "metafile_process.h"
+#include "metafile_converter.h"
 #include "picture.h"
 
 #include <QWidget>

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "dialog_units.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int alphabetLength = 52;
+
+}  // namespace
+
+DialogUnits dialogUnits(int alphabetWidth, int textHeight) { return {alphabetWidth / alphabetLength, textHeight}; }
+
+DialogUnits measureDialogUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return dialogUnits(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                     metrics.height());
+}
+
+QPoint centredOnScreen(QSize screen, QSize window) {
+  return {std::max(0, (screen.width() - window.width()) / 2), std::max(0, (screen.height() - window.height()) / 2)};
+}
