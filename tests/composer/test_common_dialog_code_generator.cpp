@@ -2,90 +2,24 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "build_filter_string.h"
 #include "common_dialog_code_generator.h"
-#include "input_box_code_generator.h"
+#include "test_support.h"
 
 #include <QtTest>
 
 Q_DECLARE_METATYPE(DialogKind)
 Q_DECLARE_METATYPE(FontDevice)
 
-namespace {
-
-QStringList toList(const CodeBlock& block) {
-  QStringList list;
-  for (const auto& line : block.lines()) list << QString::fromStdString(line);
-  return list;
-}
-
-// Filter rows from alternating names and patterns, starting at the first data row.
-FilterRows rows(const QStringList& cells, int firstRow = 0) {
-  FilterRows result;
-  for (int i = 0; i + 1 < cells.size(); i += 2)
-    result.at(static_cast<std::size_t>(firstRow + i / 2)) = {cells[i].toStdString(), cells[i + 1].toStdString()};
-  return result;
-}
-
-}  // namespace
-
 class TestCommonDialogCodeGenerator : public QObject {
   Q_OBJECT
 
  private slots:
-  void filterString_data() {
-    QTest::addColumn<QStringList>("cells");
-    QTest::addColumn<int>("firstRow");
-    QTest::addColumn<QString>("filter");
-    QTest::newRow("no rows") << QStringList() << 0 << "";
-    QTest::newRow("two rows") << QStringList{"Text files", "*.txt", "All files", "*.*"} << 0
-                              << "Text files|*.txt|All files|*.*";
-    QTest::newRow("empty pattern keeps one bar") << QStringList{"Pictures", ""} << 0 << "Pictures|";
-    QTest::newRow("empty pattern in the middle") << QStringList{"A", "", "B", "*.b"} << 0 << "A||B|*.b";
-    QTest::newRow("first name empty, later rows ignored") << QStringList{"Text files", "*.txt"} << 1 << "";
-    QTest::newRow("stops at first empty name") << QStringList{"A", "*.a", "", "*.x", "C", "*.c"} << 0 << "A|*.a";
-    QTest::newRow("bars and quotes verbatim") << QStringList{"A|B", "*.a;'*.b'"} << 0 << "A|B|*.a;'*.b'";
-    QStringList full;
-    QString expected;
-    for (int i = 1; i <= 19; ++i) {
-      full << QString("N%1").arg(i) << QString("*.%1").arg(i);
-      expected += QString("N%1|*.%1|").arg(i);
-    }
-    expected.chop(1);
-    QTest::newRow("all 19 rows") << full << 0 << expected;
-  }
-
-  void filterString() {
-    QFETCH(QStringList, cells);
-    QFETCH(int, firstRow);
-    QTEST(QString::fromStdString(BuildFilterString(rows(cells, firstRow))), "filter");
-  }
-
-  void inputBox_data() {
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("defaults") << QStringList{"Result", "", "", ""} << "Result := InputBox('', '', '');";
-    QTest::newRow("example") << QStringList{"Result", "Login", "Your name:", "Guest"}
-                             << "Result := InputBox('Login', 'Your name:', 'Guest');";
-    QTest::newRow("verbatim entries") << QStringList{"", "it's", " a ", "ä|b"} << " := InputBox('it's', ' a ', 'ä|b');";
-  }
-
-  void inputBox() {
-    QFETCH(QStringList, entries);
-    const InputBoxSettings s{entries[1].toStdString(), entries[2].toStdString(), entries[3].toStdString(),
-                             entries[0].toStdString()};
-    const QStringList block = toList(InputBoxCodeGenerator{}.generate(s));
-    QCOMPARE(block.size(), 3);
-    QCOMPARE(block[0], "//Begin InputBox Creator Code");
-    QTEST(block[1], "line");
-    QCOMPARE(block[2], "//End InputBox Creator Code");
-  }
-
-  void openWorkedExample() {
+  void openDialogWithTitleExtensionAndTwoFilters() {
     CommonDialogSettings s;
     s.open.title = "Open report";
     s.open.defaultExtension = "txt";
-    s.open.filters = rows({"Text files", "*.txt", "All files", "*.*"});
+    s.open.filters[0] = {"Text files", "*.txt"};
+    s.open.filters[1] = {"All files", "*.*"};
     const QStringList expected{
         "//Begin Common Dialog Creator Code",
         "OpenDialog1 := TOpenDialog.Create(Self);",
@@ -144,7 +78,7 @@ class TestCommonDialogCodeGenerator : public QObject {
     QCOMPARE(block[4], "OpenDialog1.Filter := '';");
   }
 
-  void fontDevice_data() {
+  void fontDeviceChoosesTheDeviceLine_data() {
     QTest::addColumn<FontDevice>("device");
     QTest::addColumn<QString>("deviceLine");
     QTest::newRow("AllFonts") << FontDevice::AllFonts << "FontDialog1.Device := fdBoth;";
@@ -152,7 +86,7 @@ class TestCommonDialogCodeGenerator : public QObject {
     QTest::newRow("PrinterFontsOnly") << FontDevice::PrinterFontsOnly << "FontDialog1.Device := fdPrinter;";
   }
 
-  void fontDevice() {
+  void fontDeviceChoosesTheDeviceLine() {
     QFETCH(FontDevice, device);
     QFETCH(QString, deviceLine);
     CommonDialogSettings s;
@@ -168,27 +102,45 @@ class TestCommonDialogCodeGenerator : public QObject {
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
   }
 
-  // All sixteen combinations of the four colour options; the generator renders
-  // whatever the settings say, also combinations the window never produces.
-  void colorOptions_data() {
-    QTest::addColumn<int>("mask");
-    for (int mask = 0; mask < 16; ++mask)
-      QTest::newRow(qPrintable(QString("options %1").arg(mask, 4, 2, QChar('0')))) << mask;
+  // The option lines, in their fixed order; the generator renders whatever the
+  // settings say, also combinations the window never produces.
+  void colorOptionsGiveTheirOptionLines_data() {
+    QTest::addColumn<bool>("allowCustom");
+    QTest::addColumn<bool>("showCustom");
+    QTest::addColumn<bool>("allowNonSolid");
+    QTest::addColumn<bool>("nearestSolid");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("defaults: prevent full open")
+        << false << false << false << false << QStringList{"cdPreventFullOpen"};
+    QTest::newRow("custom colours allowed: no option") << true << false << false << false << QStringList();
+    QTest::newRow("custom colours shown") << true << true << false << false << QStringList{"cdFullOpen"};
+    QTest::newRow("all four") << true << true << true << true
+                              << QStringList{"cdFullOpen", "cdAnyColor", "cdSolidColor"};
+    QTest::newRow("non-solid colours") << false << false << true << false
+                                       << QStringList{"cdPreventFullOpen", "cdAnyColor"};
+    QTest::newRow("non-solid, nearest solid")
+        << false << false << true << true << QStringList{"cdPreventFullOpen", "cdAnyColor", "cdSolidColor"};
+    QTest::newRow("shown without allowed")
+        << false << true << false << false << QStringList{"cdPreventFullOpen", "cdFullOpen"};
+    QTest::newRow("nearest solid alone") << false << false << false << true
+                                         << QStringList{"cdPreventFullOpen", "cdSolidColor"};
   }
 
-  void colorOptions() {
-    QFETCH(int, mask);
+  void colorOptionsGiveTheirOptionLines() {
     CommonDialogSettings s;
     s.activeDialog = DialogKind::Color;
-    s.allowCustomColors = mask & 1;
-    s.showCustomColors = mask & 2;
-    s.allowNonSolidColors = mask & 4;
-    s.useNearestSolidColor = mask & 8;
+    QFETCH(bool, allowCustom);
+    QFETCH(bool, showCustom);
+    QFETCH(bool, allowNonSolid);
+    QFETCH(bool, nearestSolid);
+    QFETCH(QStringList, options);
+    s.allowCustomColors = allowCustom;
+    s.showCustomColors = showCustom;
+    s.allowNonSolidColors = allowNonSolid;
+    s.useNearestSolidColor = nearestSolid;
     QStringList expected{"//Begin Common Dialog Creator Code", "ColorDialog1 := TColorDialog.Create(Self);"};
-    if (!(mask & 1)) expected << "ColorDialog1.Options := ColorDialog1.Options + [cdPreventFullOpen];";
-    if (mask & 2) expected << "ColorDialog1.Options := ColorDialog1.Options + [cdFullOpen];";
-    if (mask & 4) expected << "ColorDialog1.Options := ColorDialog1.Options + [cdAnyColor];";
-    if (mask & 8) expected << "ColorDialog1.Options := ColorDialog1.Options + [cdSolidColor];";
+    for (const QString& option : options)
+      expected << "ColorDialog1.Options := ColorDialog1.Options + [" + option + "];";
     expected << "if ColorDialog1.Execute then"
              << "//The color can be found in 'ColorDialog1.Color' (TColor)"
              << "  {Actions to perform when executed};"
@@ -196,7 +148,7 @@ class TestCommonDialogCodeGenerator : public QObject {
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
   }
 
-  void print_data() {
+  void printToFileAddsItsOptionLine_data() {
     QTest::addColumn<bool>("allowPrintToFile");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("default") << false
@@ -213,7 +165,7 @@ class TestCommonDialogCodeGenerator : public QObject {
                                                   "//End Common Dialog Creator Code"};
   }
 
-  void print() {
+  void printToFileAddsItsOptionLine() {
     QFETCH(bool, allowPrintToFile);
     CommonDialogSettings s;
     s.activeDialog = DialogKind::Print;

@@ -69,44 +69,6 @@ class TestCopyToClipboard : public QObject {
     QCOMPARE(clipboard.texts.size(), std::size_t(1));
     QTEST(bytes(clipboard.texts[0]), "text");
   }
-
-  void copyingTwiceGivesTheSameTextTwice() {
-    ComposerSettings s = defaults();
-    s.messageBox.lines = {"a", "b"};
-    s.messageBox.buttons = ButtonChoice::Yes_YesNo;
-    RecordingClipboard clipboard;
-    copyToClipboard(s, clipboard);
-    copyToClipboard(s, clipboard);
-    QCOMPARE(clipboard.texts.size(), std::size_t(2));
-    QCOMPARE(clipboard.texts[0], clipboard.texts[1]);
-  }
-
-  // The block's text is its lines in order, each ended by CR LF; a line keeps
-  // whatever line-end characters it holds itself.
-  void blockTextEndsEveryLineWithCrLf_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("no lines") << QStringList() << QByteArray();
-    QTest::newRow("one empty line") << QStringList{""} << QByteArray("\r\n");
-    QTest::newRow("line ends inside lines are kept")
-        << QStringList{"a\nb", "c\r\nd", ""} << QByteArray("a\nb\r\nc\r\nd\r\n\r\n");
-    QTest::newRow("UTF-8 bytes unchanged") << QStringList{"Grüße ✓"}
-                                           << QByteArray(
-                                                  "Gr\xc3\xbc\xc3\x9f"
-                                                  "e \xe2\x9c\x93\r\n");
-  }
-
-  void blockTextEndsEveryLineWithCrLf() {
-    QFETCH(QStringList, lines);
-    CodeBlock block;
-    for (const QString& line : lines) block.addLine(line.toStdString());
-    QTEST(bytes(block.text()), "text");
-    // The lines read back unchanged, also those holding CR LF themselves.
-    QCOMPARE(block.lineCount(), std::size_t(lines.size()));
-    std::vector<std::string> expected;
-    for (const QString& line : lines) expected.push_back(line.toStdString());
-    QCOMPARE(block.lines(), expected);
-  }
 };
 
 QTEST_GUILESS_MAIN(TestCopyToClipboard)

@@ -3,20 +3,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "message_box_code_generator.h"
+#include "test_support.h"
 
 #include <QtTest>
-
-namespace {
-
-QStringList toList(const std::vector<std::string>& lines) {
-  QStringList list;
-  for (const auto& line : lines) list << QString::fromStdString(line);
-  return list;
-}
-
-QStringList toList(const CodeBlock& block) { return toList(block.lines()); }
-
-}  // namespace
 
 Q_DECLARE_METATYPE(IconChoice)
 Q_DECLARE_METATYPE(ButtonChoice)
@@ -25,7 +14,7 @@ class TestMessageBoxCodeGenerator : public QObject {
   Q_OBJECT
 
  private slots:
-  void textExpression_data() {
+  void linesJoinWithLineFeedBeforeCarriageReturn_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("expression");
     QTest::newRow("no lines") << QStringList() << "''";
@@ -40,14 +29,14 @@ class TestMessageBoxCodeGenerator : public QObject {
     QTest::newRow("UTF-8 and bars kept") << QStringList{"Grüße | ✓"} << "'Grüße | ✓'";
   }
 
-  void textExpression() {
+  void linesJoinWithLineFeedBeforeCarriageReturn() {
     QFETCH(QStringList, lines);
     std::vector<std::string> input;
     for (const QString& line : lines) input.push_back(line.toStdString());
     QTEST(QString::fromStdString(BuildMessageTextExpression(input)), "expression");
   }
 
-  void worksExample() {
+  void questionWithNoOfYesNoCancelGivesCallAndThreeBranches() {
     MessageBoxSettings s;
     s.variable = "Result";
     s.caption = "Confirm";
@@ -74,12 +63,11 @@ class TestMessageBoxCodeGenerator : public QObject {
     QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(MessageBoxSettings{})), expected);
   }
 
-  void errorCaptionWithoutLines() {
+  void noLinesGiveAnEmptyTextLiteral() {
     MessageBoxSettings s;
     s.caption = "Error";
     s.icon = IconChoice::Error;
-    QCOMPARE(QString::fromStdString(MessageBoxCodeGenerator{}.generate(s).lines().at(1)),
-             "Result := MessageBox(Handle, '', 'Error', 16);");
+    QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(s)).at(1), "Result := MessageBox(Handle, '', 'Error', 16);");
   }
 
   // Every button choice: the branches follow the set, never the default button,
@@ -162,10 +150,9 @@ class TestMessageBoxCodeGenerator : public QObject {
   void aMegabyteMessageIsCopiedWhole() {
     MessageBoxSettings s;
     s.lines.assign(10000, std::string(100, 'x'));
-    const std::vector<std::string> block = MessageBoxCodeGenerator{}.generate(s).lines();
-    const std::size_t expected = std::string("Result := MessageBox(Handle, ").size() + 10000 * 102 +
-                                 9999 * std::string(" + #10#13 + ").size() + std::string(", '', 64);").size();
-    QCOMPARE(block.at(1).size(), expected);
+    const QStringList block = toList(MessageBoxCodeGenerator{}.generate(s));
+    // 29 characters before the text, 102 for each quoted line, 12 for each separator, 10 after it.
+    QCOMPARE(block.at(1).size(), 29 + 10000 * 102 + 9999 * 12 + 10);
   }
 };
 

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "copy_to_clipboard.h"
+#include "test_support.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -38,15 +39,8 @@ QByteArray pastedProgram(const CodeBlock& block, const std::string& variable, co
   return source;
 }
 
-ComposerSettings commonDialog(DialogKind kind) {
-  ComposerSettings s = defaults();
-  s.activeCreator = CreatorKind::CommonDialog;
-  s.commonDialog.activeDialog = kind;
-  return s;
-}
-
 ComposerSettings filledFileDialog(DialogKind kind) {
-  ComposerSettings s = commonDialog(kind);
+  ComposerSettings s = commonDialogSettings(kind);
   FileDialogSettings& file = *fileDialogSettings(s.commonDialog, kind);
   file.title = "Open report – Grüße";
   file.defaultExtension = "txt";
@@ -89,21 +83,21 @@ class TestPascalCompile : public QObject {
     QTest::newRow("input box filled") << input;
 
     for (DialogKind kind : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
-      QTest::newRow(qPrintable(QString("file kind %1 defaults").arg(int(kind)))) << commonDialog(kind);
+      QTest::newRow(qPrintable(QString("file kind %1 defaults").arg(int(kind)))) << commonDialogSettings(kind);
       QTest::newRow(qPrintable(QString("file kind %1 filled").arg(int(kind)))) << filledFileDialog(kind);
     }
     for (FontDevice device : {FontDevice::AllFonts, FontDevice::ScreenFontsOnly, FontDevice::PrinterFontsOnly}) {
-      ComposerSettings font = commonDialog(DialogKind::Font);
+      ComposerSettings font = commonDialogSettings(DialogKind::Font);
       font.commonDialog.fontDevice = device;
       QTest::newRow(qPrintable(QString("font device %1").arg(int(device)))) << font;
     }
-    QTest::newRow("colour defaults") << commonDialog(DialogKind::Color);
-    ComposerSettings color = commonDialog(DialogKind::Color);
+    QTest::newRow("colour defaults") << commonDialogSettings(DialogKind::Color);
+    ComposerSettings color = commonDialogSettings(DialogKind::Color);
     color.commonDialog.allowCustomColors = color.commonDialog.showCustomColors = true;
     color.commonDialog.allowNonSolidColors = color.commonDialog.useNearestSolidColor = true;
     QTest::newRow("colour all options") << color;
-    QTest::newRow("print defaults") << commonDialog(DialogKind::Print);
-    ComposerSettings print = commonDialog(DialogKind::Print);
+    QTest::newRow("print defaults") << commonDialogSettings(DialogKind::Print);
+    ComposerSettings print = commonDialogSettings(DialogKind::Print);
     print.commonDialog.allowPrintToFile = true;
     QTest::newRow("print to file") << print;
   }

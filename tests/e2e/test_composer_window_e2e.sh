@@ -203,7 +203,7 @@ expect_red_pixels() {
 check_picture_pane_follows_typed_name() {
   local dialog
   mkdir "$work/pictures"
-  cp "$(dirname "$0")/../ui/preview/pictures/bitmap.bmp" "$work/pictures/a1.bmp"
+  cp "$(dirname "$0")/../ui/preview/picture/pictures/bitmap.bmp" "$work/pictures/a1.bmp"
   # A fresh common-dialog creator; from its Title field to the tab bar, then the
   # "Open-Picture Dialog" tab.
   click_common_dialog_creator

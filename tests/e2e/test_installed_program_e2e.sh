@@ -12,7 +12,7 @@ set -euo pipefail
 build=$2
 work=$(mktemp -d)
 source "$(dirname "$0")/x11_windows.sh"
-pictures=$(cd "$(dirname "$0")/../ui/preview/pictures" && pwd)
+pictures=$(cd "$(dirname "$0")/../ui/preview/picture/pictures" && pwd)
 
 fail() {
   echo "FAIL: $*"

@@ -78,16 +78,3 @@ class ComposerWindowDriver {
   std::unique_ptr<TfmMain> window_;
   bool active_ = false;
 };
-
-// Waits for the next modal window, records its title and closes it.
-inline void closeNextModalWindow(QString* title, int attempts = 200) {
-  QTimer::singleShot(10, [title, attempts] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) {
-      if (attempts > 1) closeNextModalWindow(title, attempts - 1);
-      return;
-    }
-    *title = modal->windowTitle();
-    modal->close();
-  });
-}

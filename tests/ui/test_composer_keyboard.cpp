@@ -4,8 +4,10 @@
 
 #include "build_filter_string.h"
 #include "composer_window_driver.h"
+#include "modal_dialog_probe.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -89,7 +91,7 @@ class TestComposerKeyboard : public QObject {
 
   // Every access key of the window pressed on every page: the control that takes it, or "-".
   // The push buttons are cut off from their handlers here, so only the taking is seen.
-  void accessKeysOfEveryPage_data() {
+  void eachAltLetterReachesItsControlOnEveryPage_data() {
     QTest::addColumn<QString>("creatorButton");
     QTest::addColumn<QString>("pageControl");
     QTest::addColumn<int>("page");
@@ -124,7 +126,7 @@ class TestComposerKeyboard : public QObject {
         "sbAbout sbCopy - - sbHelp sbNew ckAllowPrintToFile - sbTest sbExit");
   }
 
-  void accessKeysOfEveryPage() {
+  void eachAltLetterReachesItsControlOnEveryPage() {
     QFETCH(QString, creatorButton);
     QFETCH(QString, pageControl);
     QFETCH(int, page);
@@ -168,8 +170,9 @@ class TestComposerKeyboard : public QObject {
   void altTTestsWhereThePageHasNoTextField() {
     showPage("sbMessageBox", "pcMessageBox", 2);
     QString shownTitle = "none shown";
-    closeNextModalWindow(&shownTitle);
+    ModalDialogProbe probe([&](QDialog* shown) { shownTitle = shown->windowTitle(); });
     ui->altKey('T');
+    QVERIFY(probe.seen());
     QCOMPARE(shownTitle, QString(""));
     QCOMPARE(ui->window().focusWidget(), ui->find<QTabWidget>("pcMessageBox")->tabBar());
   }

@@ -4,10 +4,12 @@
 
 #include "build_filter_string.h"
 #include "composer_window_driver.h"
+#include "modal_dialog_probe.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -553,8 +555,9 @@ class TestComposerWindow : public QObject {
     ui->click("sbInputBox");
     ui->typeInto("edInputBoxCaption", "Your name");
     QString shownTitle;
-    closeNextModalWindow(&shownTitle);
+    ModalDialogProbe probe([&](QDialog* shown) { shownTitle = shown->windowTitle(); });
     ui->click("sbTest");
+    QVERIFY(probe.seen());
     QCOMPARE(shownTitle, QString("Your name"));
     QVERIFY(ui->window().isVisible());
     QCOMPARE(ui->window().readSettings().inputBox.caption, "Your name");

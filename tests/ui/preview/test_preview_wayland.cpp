@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_settings.h"
 #include "error_report.h"
 #include "modal_dialog_probe.h"
 #include "private_cups_server.h"
 #include "show_preview.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QDialog>

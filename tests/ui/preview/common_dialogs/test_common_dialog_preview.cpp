@@ -5,6 +5,7 @@
 #include "common_dialog_placement.h"
 #include "modal_dialog_probe.h"
 #include "show_preview.h"
+#include "test_support.h"
 #include "window_font.h"
 
 #include <QApplication>
@@ -28,8 +29,7 @@ class TestCommonDialogPreview : public QObject {
   Q_OBJECT
 
   static void preview(const CommonDialogSettings& dialog, const std::function<void(QDialog*)>& inspect) {
-    ComposerSettings settings = defaults();
-    settings.activeCreator = CreatorKind::CommonDialog;
+    ComposerSettings settings = commonDialogSettings(dialog.activeDialog);
     settings.commonDialog = dialog;
     ModalDialogProbe probe([&](QDialog* shown) {
       QVERIFY(!shown->parentWidget());
@@ -67,7 +67,7 @@ class TestCommonDialogPreview : public QObject {
  private slots:
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-  void fileKinds_data() {
+  void fileKindsShowTitleModeSuffixAndFilterNames_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<bool>("save");
     QTest::newRow("Open") << DialogKind::Open << false;
@@ -75,7 +75,7 @@ class TestCommonDialogPreview : public QObject {
     QTest::newRow("OpenPicture") << DialogKind::OpenPicture << false;
     QTest::newRow("SavePicture") << DialogKind::SavePicture << true;
   }
-  void fileKinds() {
+  void fileKindsShowTitleModeSuffixAndFilterNames() {
     QFETCH(DialogKind, kind);
     QFETCH(bool, save);
     CommonDialogSettings settings;
@@ -163,7 +163,7 @@ class TestCommonDialogPreview : public QObject {
     QCOMPARE(config.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
   }
 
-  void noFileTypesWithoutAFirstFilterName_data() { fileKinds_data(); }
+  void noFileTypesWithoutAFirstFilterName_data() { fileKindsShowTitleModeSuffixAndFilterNames_data(); }
   void noFileTypesWithoutAFirstFilterName() {
     QFETCH(DialogKind, kind);
     CommonDialogSettings settings;

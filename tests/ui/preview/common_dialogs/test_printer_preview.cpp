@@ -3,13 +3,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "common_dialog_placement.h"
-#include "common_dialog_settings.h"
 #include "current_printer.h"
 #include "error_report.h"
 #include "modal_dialog_probe.h"
 #include "preview_error.h"
 #include "private_cups_server.h"
 #include "show_preview.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,14 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_settings.h"
-#include "metafile_converter.h"
 #include "modal_dialog_probe.h"
-#include "picture_loader.h"
 #include "picture_paint_geometry.h"
 #include "preview_form.h"
 #include "show_preview.h"
-#include "svg_text.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -24,13 +21,13 @@
 
 Q_DECLARE_METATYPE(DialogKind)
 
-// The picture pane of the open-picture and save-picture previews: what it
-// loads, where it draws, and the "Preview" window it opens.
+// The picture pane of the open-picture and save-picture previews: which
+// dialogs have it, how it follows the selection, and the "Preview" window it
+// opens.
 class TestPicturePane : public QObject {
   Q_OBJECT
 
   QTemporaryDir folder_;
-  MetafileConverter converter_;
 
   static QString fixture(const QString& name) { return QStringLiteral(PICTURES_DIR "/") + name; }
   QString inFolder(const QString& name) const { return folder_.filePath(name); }
@@ -65,93 +62,12 @@ class TestPicturePane : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
     for (const char* name : {"bitmap.bmp", "drawing.wmf", "drawing.emf", "notes.txt", "photo.jpg"})
       QVERIFY(QFile::copy(fixture(name), inFolder(name)));
-    QVERIFY(QFile::copy(fixture("bitmap.bmp"), inFolder("UPPER.BMP")));
-    QVERIFY(QFile::copy(fixture("drawing.emf"), inFolder("drawing-emf.wmf")));
     QVERIFY(QDir(folder_.path()).mkdir("folder.bmp"));
     QCOMPARE(::mkfifo(QFile::encodeName(inFolder("fifo.bmp")).constData(), 0600), 0);
   }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-  void paintRect_data() {
-    QTest::addColumn<QSize>("box");
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("fits: centred, offsets truncated") << QSize(100, 80) << QSize(41, 31) << QRect(29, 24, 41, 31);
-    QTest::newRow("as large as the box") << QSize(100, 80) << QSize(100, 80) << QRect(0, 0, 100, 80);
-    QTest::newRow("wider than high: full width") << QSize(100, 100) << QSize(400, 200) << QRect(0, 0, 100, 50);
-    QTest::newRow("higher than wide: full height") << QSize(100, 100) << QSize(200, 300) << QRect(0, 0, 67, 100);
-    QTest::newRow("square: full height") << QSize(120, 100) << QSize(150, 150) << QRect(0, 0, 100, 100);
-    QTest::newRow("only one side too large") << QSize(100, 100) << QSize(50, 101) << QRect(0, 0, 50, 100);
-    QTest::newRow("half rounds up") << QSize(100, 100) << QSize(200, 101) << QRect(0, 0, 100, 51);
-    QTest::newRow("wide but full width overruns") << QSize(100, 20) << QSize(200, 150) << QRect(0, 0, 27, 20);
-  }
-  void paintRect() {
-    QFETCH(QSize, box);
-    QFETCH(QSize, picture);
-    QFETCH(QRect, expected);
-    QCOMPARE(picturePaintRect(box, picture), expected);
-  }
-
-  void loadPicture_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");  // empty: nothing loaded
-    QTest::newRow("bitmap") << fixture("bitmap.bmp") << QSize(40, 30);
-    QTest::newRow("extension in capitals") << inFolder("UPPER.BMP") << QSize(40, 30);
-    QTest::newRow("icon") << fixture("icon.ico") << QSize(16, 16);
-    QTest::newRow("WMF: placeable frame at 96 dpi") << fixture("drawing.wmf") << QSize(192, 96);
-    QTest::newRow("EMF: frame in 0.01 mm at 96 dpi") << fixture("drawing.emf") << QSize(227, 113);
-    QTest::newRow("text file") << fixture("notes.txt") << QSize();
-    QTest::newRow("JPEG") << fixture("photo.jpg") << QSize();
-    QTest::newRow("JPEG named .bmp") << fixture("photo-named.bmp") << QSize();
-    QTest::newRow("truncated bitmap") << fixture("bitmap-truncated.bmp") << QSize();
-    QTest::newRow("bitmap claiming 100000 x 100000") << fixture("bitmap-huge.bmp") << QSize();
-    QTest::newRow("truncated icon") << fixture("icon-truncated.ico") << QSize();
-    QTest::newRow("truncated WMF") << fixture("drawing-truncated.wmf") << QSize();
-    QTest::newRow("WMF claiming a 4 GB record") << fixture("drawing-max-record.wmf") << QSize();
-    QTest::newRow("WMF record larger than the file") << fixture("drawing-record-size.wmf") << QSize();
-    QTest::newRow("WMF without placeable header") << fixture("drawing-unplaceable.wmf") << QSize();
-    QTest::newRow("truncated EMF") << fixture("drawing-truncated.emf") << QSize();
-    QTest::newRow("EMF record larger than the file") << fixture("drawing-record-size.emf") << QSize();
-    QTest::newRow("EMF named .wmf") << inFolder("drawing-emf.wmf") << QSize();
-    QTest::newRow("folder") << inFolder("folder.bmp") << QSize();
-    QTest::newRow("FIFO") << inFolder("fifo.bmp") << QSize();
-    QTest::newRow("missing") << inFolder("missing.bmp") << QSize();
-    QTest::newRow("empty path") << QString() << QSize();
-  }
-  void loadPicture() {
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    const std::optional<Picture> picture = ::loadPicture(path, 96, converter_);
-    QCOMPARE(picture.has_value(), !size.isEmpty());
-    if (picture) QCOMPARE(picture->size(), size);
-  }
-
-  // Metafile texts arrive in the file's code page and unescaped.
-  void metafileTextBecomesSvgText_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("charset");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("markup escaped, ANSI")
-        << QByteArray("<a href=\"x\">&\xe9\x80") << 0 << QString::fromUtf8("&lt;a href=&quot;x&quot;&gt;&amp;é€");
-    QTest::newRow("Cyrillic") << QByteArray("\xcf\xf0\xe8") << 204 << QString::fromUtf8("При");
-    QTest::newRow("undefined byte, control characters") << QByteArray("a\x81\x01\tb") << 0 << "a?\tb";
-    QTest::newRow("unknown character set counts as ANSI") << QByteArray("\xe9") << 77 << QString::fromUtf8("é");
-  }
-  void metafileTextBecomesSvgText() {
-    QFETCH(QByteArray, text);
-    QFETCH(int, charset);
-    QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(svgText(text.toStdString(), charset)), expected);
-  }
-
-  void styleBecomesPresentationAttributes() {
-    QCOMPARE(withPresentationAttributes("<rect\n\tstyle=\"fill:red; stroke-width:1.5\" />"
-                                        "<text font-style=\"normal\">style=\"x\"</text>"),
-             "<rect\n\tfill=\"red\" stroke-width=\"1.5\" /><text font-style=\"normal\">style=\"x\"</text>");
-  }
 
   void onlyThePictureKindsHaveThePane_data() {
     QTest::addColumn<DialogKind>("kind");
@@ -229,7 +145,7 @@ class TestPicturePane : public QObject {
     });
   }
 
-  void previewWindow_data() {
+  void previewButtonAndDoubleClickOpenThePictureCentred_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("byButton");
     QTest::addColumn<QSize>("size");
@@ -237,7 +153,7 @@ class TestPicturePane : public QObject {
     QTest::newRow("double click, bitmap") << "bitmap.bmp" << false << QSize(40 + 12, 30 + 12);
     QTest::newRow("double click, no picture: initial size") << "notes.txt" << false << PreviewForm::initialClientSize;
   }
-  void previewWindow() {
+  void previewButtonAndDoubleClickOpenThePictureCentred() {
     QFETCH(QString, file);
     QFETCH(bool, byButton);
     QFETCH(QSize, size);

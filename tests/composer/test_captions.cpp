@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "captions.h"
+
+#include <QtTest>
+
+namespace {
+
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
+
+}  // namespace
+
+class TestCaptions : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void eachCreatorHasItsCaption() {
+    QCOMPARE(text(creatorCaption(CreatorKind::MessageBox)), "MessageBox Creator");
+    QCOMPARE(text(creatorCaption(CreatorKind::InputBox)), "InputBox Creator");
+    QCOMPARE(text(creatorCaption(CreatorKind::CommonDialog)), "Common Dialog Creator");
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCaptions)
+#include "test_captions.moc"
