@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "button_choice.h"
-#include "captions.h"
 #include "composer_settings.h"
+#include "creator_caption.h"
 #include "message_box_style.h"
 #include "variable_name_rule.h"
 
