@@ -9,6 +9,7 @@
 #include "picture_paint_geometry.h"
 #include "preview_form.h"
 #include "show_preview.h"
+#include "svg_rewriting.h"
 #include "svg_text.h"
 
 #include <QApplication>
