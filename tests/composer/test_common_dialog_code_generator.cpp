@@ -13,9 +13,10 @@ Q_DECLARE_METATYPE(FontDevice)
 
 namespace {
 
+// The block's lines, split at the CR LF that ends each.
 QStringList toList(const CodeBlock& block) {
-  QStringList list;
-  for (const auto& line : block.lines()) list << QString::fromStdString(line);
+  QStringList list = QString::fromStdString(block.text()).split("\r\n");
+  list.removeLast();
   return list;
 }
 

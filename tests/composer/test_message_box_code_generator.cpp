@@ -8,13 +8,12 @@
 
 namespace {
 
-QStringList toList(const std::vector<std::string>& lines) {
-  QStringList list;
-  for (const auto& line : lines) list << QString::fromStdString(line);
+// The block's lines, split at the CR LF that ends each.
+QStringList toList(const CodeBlock& block) {
+  QStringList list = QString::fromStdString(block.text()).split("\r\n");
+  list.removeLast();
   return list;
 }
-
-QStringList toList(const CodeBlock& block) { return toList(block.lines()); }
 
 }  // namespace
 
@@ -78,8 +77,7 @@ class TestMessageBoxCodeGenerator : public QObject {
     MessageBoxSettings s;
     s.caption = "Error";
     s.icon = IconChoice::Error;
-    QCOMPARE(QString::fromStdString(MessageBoxCodeGenerator{}.generate(s).lines().at(1)),
-             "Result := MessageBox(Handle, '', 'Error', 16);");
+    QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(s)).at(1), "Result := MessageBox(Handle, '', 'Error', 16);");
   }
 
   // Every button choice: the branches follow the set, never the default button,
@@ -162,9 +160,10 @@ class TestMessageBoxCodeGenerator : public QObject {
   void aMegabyteMessageIsCopiedWhole() {
     MessageBoxSettings s;
     s.lines.assign(10000, std::string(100, 'x'));
-    const std::vector<std::string> block = MessageBoxCodeGenerator{}.generate(s).lines();
-    const std::size_t expected = std::string("Result := MessageBox(Handle, ").size() + 10000 * 102 +
-                                 9999 * std::string(" + #10#13 + ").size() + std::string(", '', 64);").size();
+    const QStringList block = toList(MessageBoxCodeGenerator{}.generate(s));
+    const auto expected =
+        static_cast<qsizetype>(std::string("Result := MessageBox(Handle, ").size() + 10000 * 102 +
+                               9999 * std::string(" + #10#13 + ").size() + std::string(", '', 64);").size());
     QCOMPARE(block.at(1).size(), expected);
   }
 };
