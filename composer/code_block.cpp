@@ -5,10 +5,7 @@
 #include "code_block.h"
 
 // Room for a block of ordinary size, so that adding its lines does not grow the storage.
-CodeBlock::CodeBlock() {
-  text_.reserve(512);
-  lineEnds_.reserve(12);
-}
+CodeBlock::CodeBlock() { text_.reserve(512); }
 
 CodeBlock::CodeBlock(std::initializer_list<std::string_view> lines) : CodeBlock() {
   for (std::string_view line : lines) addLine(line);
@@ -19,18 +16,4 @@ void CodeBlock::addLine(std::string_view line) {
   endLine();
 }
 
-void CodeBlock::endLine() {
-  lineEnds_.push_back(text_.size());
-  text_ += "\r\n";
-}
-
-std::vector<std::string> CodeBlock::lines() const {
-  std::vector<std::string> result;
-  result.reserve(lineEnds_.size());
-  std::size_t start = 0;
-  for (std::size_t end : lineEnds_) {
-    result.emplace_back(text_, start, end - start);
-    start = end + 2;
-  }
-  return result;
-}
+void CodeBlock::endLine() { text_ += "\r\n"; }

@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 // The source lines a generator produces, in order. The lines are kept one after
 // another, each followed by CR LF, so the Copy action's text is the block's own
@@ -28,11 +27,6 @@ class CodeBlock {
     endLine();
   }
 
-  std::size_t lineCount() const { return lineEnds_.size(); }
-
-  // The lines without their terminators.
-  std::vector<std::string> lines() const;
-
   // The lines in order, each followed by CR LF, the last line included.
   const std::string& text() const& { return text_; }
   std::string text() && { return std::move(text_); }
@@ -41,5 +35,4 @@ class CodeBlock {
   void endLine();
 
   std::string text_;
-  std::vector<std::size_t> lineEnds_;  // where each line's CR LF starts
 };

@@ -4,7 +4,7 @@
 
 #include "emf_to_svg.h"
 
-#include "svg_text.h"
+#include "svg_rewriting.h"
 
 #include <emf2svg.h>
 

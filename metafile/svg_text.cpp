@@ -6,10 +6,7 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -61,35 +58,6 @@ std::string toUtf8(std::string_view text, const char* from) {
   return out;
 }
 
-std::string_view trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
-}
-
-// " name="value"" for each "name:value" of a style's declarations.
-std::string attributes(std::string_view style) {
-  std::string out;
-  bool first = true;
-  while (!style.empty()) {
-    const size_t end = std::min(style.find(';'), style.size());
-    const std::string_view declaration = style.substr(0, end);
-    style.remove_prefix(std::min(end + 1, style.size()));
-    const size_t colon = declaration.find(':');
-    if (colon == std::string_view::npos) continue;
-    const std::string_view name = trimmed(declaration.substr(0, colon));
-    if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz-") != std::string_view::npos) continue;
-    const std::string_view value = trimmed(declaration.substr(colon + 1));
-    if (!first) out += ' ';
-    first = false;
-    out += name;
-    out += "=\"";
-    out += value;
-    out += '"';
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string svgText(std::string_view text, int charset) {
@@ -108,48 +76,6 @@ std::string svgText(std::string_view text, int charset) {
       escaped += c;
   }
   return escaped;
-}
-
-std::string withViewBox(std::string_view svg, double x, double y, double width, double height) {
-  const size_t start = svg.find("<svg");
-  const size_t end = start == std::string_view::npos ? start : svg.find('>', start);
-  if (end == std::string_view::npos) return {};
-  std::string tag(svg.substr(start + 4, end - start - 4));
-  for (const char* attribute : {" width=\"", " height=\"", "\twidth=\"", "\theight=\""}) {
-    const size_t at = tag.find(attribute);
-    const size_t close = at == std::string::npos ? at : tag.find('"', at + std::char_traits<char>::length(attribute));
-    if (close != std::string::npos) tag.erase(at, close + 1 - at);
-  }
-  char box[160];
-  std::snprintf(box, sizeof box, " viewBox=\"%.9g %.9g %.9g %.9g\" preserveAspectRatio=\"none\"", x, y, width, height);
-  std::string out(svg.substr(0, start + 4));
-  out += box;
-  out += tag;
-  out += svg.substr(end);
-  return out;
-}
-
-std::string withPresentationAttributes(std::string_view svg) {
-  static constexpr std::string_view opening = "style=\"";
-  std::string out;
-  out.reserve(svg.size());
-  size_t from = 0;
-  for (;;) {
-    const size_t start = svg.find(opening, from);
-    const size_t close = start == std::string_view::npos ? start : svg.find('"', start + opening.size());
-    if (close == std::string_view::npos) break;
-    // An attribute, not the end of another name such as "font-style".
-    if (start == 0 || !std::isspace(static_cast<unsigned char>(svg[start - 1]))) {
-      from = start + opening.size();
-      continue;
-    }
-    out += svg.substr(0, start);
-    out += attributes(svg.substr(start + opening.size(), close - start - opening.size()));
-    svg.remove_prefix(close + 1);
-    from = 0;
-  }
-  out += svg;
-  return out;
 }
 
 void loadTextCodePages() {

@@ -17,14 +17,3 @@ std::string svgText(std::string_view text, int charset);
 // process: the metafile helper does so before its system-call filter
 // forbids loading code.
 void loadTextCodePages();
-
-// `svg` with the size attributes of its root element replaced by a view box,
-// so that the drawing's region `x`, `y`, `width`, `height` (in the drawing's
-// own coordinates) is what fills the picture. Empty when `svg` has no root
-// element.
-std::string withViewBox(std::string_view svg, double x, double y, double width, double height);
-
-// `svg` with every style attribute ("fill:red; stroke-width:1") written as
-// the presentation attributes it stands for (fill="red" stroke-width="1"),
-// which Qt's SVG renderer reads several times faster.
-std::string withPresentationAttributes(std::string_view svg);

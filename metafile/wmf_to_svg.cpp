@@ -4,6 +4,7 @@
 
 #include "wmf_to_svg.h"
 
+#include "svg_rewriting.h"
 #include "svg_text.h"
 
 #include <libwmf/api.h>

@@ -6,12 +6,12 @@
 
 #include "SplashUn.h"
 #include "application_title.h"
-#include "composer_look.h"
+#include "composer_fonts.h"
 #include "desktop_open.h"
 #include "error_report.h"
 #include "modal_window_in_view.h"
 #include "outer_placement.h"
-#include "shell_look.h"
+#include "shell_fonts.h"
 #include "ui_AboutUn.h"
 
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 #include "SplashUn.h"
 
 #include "application_title.h"
-#include "composer_look.h"
-#include "shell_look.h"
+#include "composer_fonts.h"
+#include "shell_fonts.h"
 #include "ui_SplashUn.h"
 
 #include <qdrawutil.h>

@@ -16,8 +16,8 @@ FileDialogSettings readFileDialogTab(const FileDialogTab& tab) {
   return settings;
 }
 
-void clearFileDialogTab(const FileDialogTab& tab) {
-  tab.title->clear();
-  tab.defaultExtension->clear();
-  tab.filter->clearRows();
+void writeFileDialogTab(const FileDialogTab& tab, const FileDialogSettings& settings) {
+  tab.title->setText(QString::fromStdString(settings.title));
+  tab.defaultExtension->setText(QString::fromStdString(settings.defaultExtension));
+  tab.filter->setRows(settings.filters);
 }

@@ -23,5 +23,5 @@ struct FileDialogTab {
 // The tab's entries as they stand, read into a fresh settings value.
 FileDialogSettings readFileDialogTab(const FileDialogTab& tab);
 
-// Empties the title, the default extension and every data cell of the grid.
-void clearFileDialogTab(const FileDialogTab& tab);
+// Writes the settings into the tab's controls; the grid shows its first cell, editor closed.
+void writeFileDialogTab(const FileDialogTab& tab, const FileDialogSettings& settings);

@@ -100,11 +100,16 @@ FilterRows FilterGrid::rows() const {
   return result;
 }
 
-void FilterGrid::clearRows() {
+void FilterGrid::setRows(const FilterRows& rows) {
   const QSignalBlocker blocker(this);
   clearContents();
   setCurrentCell(0, 0);
   closeOpenEditor();
+  for (int row = 0; row < filterRowCount; ++row) {
+    const auto& [name, pattern] = rows[row];
+    if (!name.empty()) setItem(row, 0, new QTableWidgetItem(QString::fromStdString(name)));
+    if (!pattern.empty()) setItem(row, 1, new QTableWidgetItem(QString::fromStdString(pattern)));
+  }
   scrollToTop();
 }
 

@@ -18,9 +18,11 @@
 // goes into the cell. Every opening leaves the caret at the end of the text with nothing
 // selected, so a key never replaces what the cell already holds.
 //
-// Every change of the current cell, by mouse or keyboard, opens the editor on the new cell;
-// openEditor() does the same on request (the window's click handler calls it on every
-// currentCellChanged, which then finds the editor already open).
+// Every change of the current cell, by mouse or keyboard, opens the editor on the new cell
+// through the view's CurrentChanged trigger. openEditor() opens it on request: the window's
+// click handler calls it on every currentCellChanged, where it mostly finds the editor open
+// already, and opens it where the trigger holds back (while the view auto-scrolls during a
+// mouse drag).
 //
 // The column width and the row height (also the header row's) are given in pixels at 96
 // dots per inch and scaled to the screen's. The header row is written in the grid's font.
@@ -42,9 +44,9 @@ class FilterGrid : public QTableWidget {
   // The data rows in order: column 1 is the name, column 2 the pattern, as UTF-8.
   FilterRows rows() const;
 
-  // Empties every data cell and makes the first cell of the first data row current, with the
-  // editor closed and without emitting currentCellChanged.
-  void clearRows();
+  // Replaces every data cell's text and makes the first cell of the first data row current,
+  // with the editor closed and without emitting currentCellChanged.
+  void setRows(const FilterRows& rows);
 
   // Starts editing the current cell, caret at the end and nothing selected; does nothing
   // while the editor is open.

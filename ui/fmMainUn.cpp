@@ -9,9 +9,9 @@
 #include "access_key_dispatch.h"
 #include "application_title.h"
 #include "button_choice.h"
-#include "captions.h"
-#include "composer_look.h"
+#include "composer_fonts.h"
 #include "copy_to_clipboard.h"
+#include "creator_caption.h"
 #include "desktop_open.h"
 #include "display_lines.h"
 #include "error_report.h"
@@ -85,8 +85,9 @@ TfmMain::TfmMain(QWidget* parent)
   connectHandlers();
   new AccessKeyDispatch(this, [this] { return accessKeyOrder(); });
   // The window starts in the message-box creator with every setting at its default.
-  resetInputBoxPages();
-  resetCommonDialogPages();
+  const ComposerSettings initial = defaults();
+  writeInputBox(initial.inputBox);
+  writeCommonDialog(initial.commonDialog);
   switchCreator(CreatorKind::MessageBox);
   // Centred on the whole screen by the outer rectangle, frame included.
   new OuterPlacement(this, [this](QSize outer) {
@@ -280,33 +281,34 @@ void TfmMain::switchCreator(CreatorKind kind) {
   sbNewClick();
 }
 
-void TfmMain::resetMessageBoxPages() {
-  const MessageBoxSettings initial = defaults().messageBox;
+// The display lines are not written: they follow from the text and the box's width.
+void TfmMain::writeMessageBox(const MessageBoxSettings& settings) {
   ui_->cbMessageBoxCaption->setCurrentIndex(-1);
-  ui_->cbMessageBoxCaption->setEditText(toQString(initial.caption));
-  ui_->meMessageBoxText->setPlainText(toQString(initial.text));
-  ui_->ckSystemModal->setChecked(initial.systemModal);
-  ui_->iconButtons->button(static_cast<int>(initial.icon))->setChecked(true);
-  ui_->buttonChoiceButtons->button(static_cast<int>(initial.buttons))->setChecked(true);
-  showButtonChoice(initial.buttons);
-  ui_->edMessageBoxVariable->setText(toQString(initial.variable));
+  ui_->cbMessageBoxCaption->setEditText(toQString(settings.caption));
+  ui_->meMessageBoxText->setPlainText(toQString(settings.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  ui_->ckSystemModal->setChecked(settings.systemModal);
+  ui_->iconButtons->button(static_cast<int>(settings.icon))->setChecked(true);
+  ui_->buttonChoiceButtons->button(static_cast<int>(settings.buttons))->setChecked(true);
+  showButtonChoice(settings.buttons);
+  ui_->edMessageBoxVariable->setText(toQString(settings.variable));
 }
 
-void TfmMain::resetInputBoxPages() {
-  const InputBoxSettings initial = defaults().inputBox;
-  ui_->edInputBoxCaption->setText(toQString(initial.caption));
-  ui_->edInputBoxText->setText(toQString(initial.prompt));
-  ui_->edInputBoxDefault->setText(toQString(initial.defaultText));
-  ui_->edInputBoxVariable->setText(toQString(initial.variable));
+void TfmMain::writeInputBox(const InputBoxSettings& settings) {
+  ui_->edInputBoxCaption->setText(toQString(settings.caption));
+  ui_->edInputBoxText->setText(toQString(settings.prompt));
+  ui_->edInputBoxDefault->setText(toQString(settings.defaultText));
+  ui_->edInputBoxVariable->setText(toQString(settings.variable));
 }
 
-void TfmMain::resetCommonDialogPages() {
-  const CommonDialogSettings initial = defaults().commonDialog;
-  for (const FileDialogTab& tab : fileDialogTabs_) clearFileDialogTab(tab);
-  ui_->fontDeviceButtons->button(static_cast<int>(initial.fontDevice))->setChecked(true);
-  ui_->ckAllowFullOpen->setChecked(initial.allowCustomColors);
-  ui_->ckAllowNonSolidColor->setChecked(initial.allowNonSolidColors);
-  ui_->ckAllowPrintToFile->setChecked(initial.allowPrintToFile);
+// The tab in front, activeDialog, is left to the caller: New brings the first tab forward.
+void TfmMain::writeCommonDialog(const CommonDialogSettings& settings) {
+  for (DialogKind kind : fileDialogKinds) writeFileDialogTab(fileDialogTab(kind), *fileDialogSettings(settings, kind));
+  ui_->fontDeviceButtons->button(static_cast<int>(settings.fontDevice))->setChecked(true);
+  ui_->ckAllowFullOpen->setChecked(settings.allowCustomColors);
+  ui_->ckFullOpen->setChecked(settings.showCustomColors);
+  ui_->ckAllowNonSolidColor->setChecked(settings.allowNonSolidColors);
+  ui_->ckUseNearestColor->setChecked(settings.useNearestSolidColor);
+  ui_->ckAllowPrintToFile->setChecked(settings.allowPrintToFile);
   ckAllowFullOpenClick();
   ckAllowNonSolidColorClick();
 }
@@ -324,18 +326,25 @@ void TfmMain::sbInputBoxClick() { switchCreator(CreatorKind::InputBox); }
 
 void TfmMain::sbCommonDialogClick() { switchCreator(CreatorKind::CommonDialog); }
 
-// Returns the active creator's settings to their defaults and brings its first page to front.
+// Returns the active creator's settings to their defaults, written into its controls, and
+// brings its first page to front. The record is reset in a settings value of its own: what
+// the controls held is overwritten whole, so they are not read (reading a long message
+// would lay out its text for nothing).
 void TfmMain::sbNewClick() {
   const CreatorKind kind = activeCreator();
+  ComposerSettings settings;
   switch (kind) {
     case CreatorKind::MessageBox:
-      resetMessageBoxPages();
+      resetMessageBox(settings);
+      writeMessageBox(settings.messageBox);
       break;
     case CreatorKind::InputBox:
-      resetInputBoxPages();
+      resetInputBox(settings);
+      writeInputBox(settings.inputBox);
       break;
     case CreatorKind::CommonDialog:
-      resetCommonDialogPages();
+      resetCommonDialog(settings);
+      writeCommonDialog(settings.commonDialog);
       break;
   }
   pageControl(kind)->setCurrentIndex(0);

@@ -25,8 +25,8 @@ class TfmMain;
 // The composer window. On the left the user picks one of three creators; the work space
 // shows that creator's tabbed pages with "&New", "&Test" and "&Copy"; the bottom bar holds
 // "&Help", "&About" and "E&xit". The controls hold the settings for the window's whole
-// life: Test and Copy read them into a fresh ComposerSettings, New and the creator
-// buttons write the defaults back.
+// life: Test and Copy read them into a fresh ComposerSettings; New and the creator
+// buttons reset the active creator's record in such a value and write it back.
 //
 // The fixed layout (controls, names, places, captions, start states, radio groups and tab
 // order) is the form fmMainUn.ui; this class holds what the window does.
@@ -56,13 +56,13 @@ class TfmMain : public QWidget {
   QTabWidget* pageControl(CreatorKind kind) const;
   const FileDialogTab& fileDialogTab(DialogKind kind) const;
   void switchCreator(CreatorKind kind);
-  void resetMessageBoxPages();
-  void resetInputBoxPages();
-  void resetCommonDialogPages();
   void showButtonChoice(ButtonChoice choice);
   MessageBoxSettings readMessageBox() const;
   InputBoxSettings readInputBox() const;
   CommonDialogSettings readCommonDialog() const;
+  void writeMessageBox(const MessageBoxSettings& settings);
+  void writeInputBox(const InputBoxSettings& settings);
+  void writeCommonDialog(const CommonDialogSettings& settings);
 
   void FormCreate();
   void sbMessageBoxClick();

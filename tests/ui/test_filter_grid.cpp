@@ -272,7 +272,7 @@ class TestFilterGrid : public QObject {
     QCOMPARE(page.grid->horizontalHeaderItem(0)->text(), QString("Filter Name"));
   }
 
-  void clearRowsEmptiesEveryCellAndClosesTheEditor() {
+  void setRowsReplacesEveryCellAndClosesTheEditor() {
     Page page;
     QVERIFY(page.active);
     page.write(0, 0, "Text");
@@ -281,13 +281,17 @@ class TestFilterGrid : public QObject {
     page.type("typed");
     QSignalSpy changes(page.grid, &QTableWidget::currentCellChanged);
 
-    page.grid->clearRows();
+    FilterRows rows;
+    rows[9] = {"Backup", "*.bak"};
+    page.grid->setRows(rows);
     QCoreApplication::processEvents();
     QVERIFY(!page.editor());
     QCOMPARE(page.current(), Cell(0, 0));
     QCOMPARE(page.grid->verticalScrollBar()->value(), 0);
     QCOMPARE(changes.size(), 0);
-    for (const FilterRow& row : page.grid->rows()) QVERIFY(row.name.empty() && row.pattern.empty());
+    for (int row = 0; row < filterRowCount; ++row)
+      QCOMPARE(QString::fromStdString(page.grid->rows()[row].name + page.grid->rows()[row].pattern),
+               row == 9 ? QString("Backup*.bak") : QString());
     QCOMPARE(page.grid->horizontalHeaderItem(1)->text(), QString("Filter"));
   }
 

@@ -6,8 +6,6 @@
 
 #include <QFontMetrics>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int alphabetLength = 52;
@@ -20,8 +18,4 @@ DialogUnits measureDialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
   return dialogUnits(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
                      metrics.height());
-}
-
-QPoint centredOnScreen(QSize screen, QSize window) {
-  return {std::max(0, (screen.width() - window.width()) / 2), std::max(0, (screen.height() - window.height()) / 2)};
 }

@@ -4,9 +4,6 @@
 
 #pragma once
 
-#include <QPoint>
-#include <QSize>
-
 class QFont;
 
 // Dialog windows are laid out in dialog units measured from their font.
@@ -20,6 +17,3 @@ DialogUnits dialogUnits(int alphabetWidth, int textHeight);
 
 // The dialog units of `font`.
 DialogUnits measureDialogUnits(const QFont& font);
-
-// A window centred on the screen, remainders dropped, never above or left of its edge.
-QPoint centredOnScreen(QSize screen, QSize window);

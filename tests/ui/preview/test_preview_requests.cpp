@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "centred_on_screen.h"
 #include "color_dialog_request.h"
 #include "color_ref.h"
 #include "common_dialog_placement.h"

@@ -5,6 +5,7 @@
 #include "input_box_dialog.h"
 
 #include "active_window_guard.h"
+#include "centred_on_screen.h"
 #include "input_box_layout.h"
 #include "modal_window_in_view.h"
 #include "outer_placement.h"

@@ -9,7 +9,7 @@ class QDialog;
 // Shows one of the common dialogs modally without an owner, so every other
 // window of the program is blocked. The dialog, and any dialog it opens (the
 // print dialog's printer properties), is placed once when first shown at
-// commonDialogPosition on the primary screen. The window that was active
-// before is activated again afterwards. Returns whether the dialog was
-// confirmed.
+// commonDialogPosition on the primary screen. Returns whether the dialog was
+// confirmed. Activating the window that was active before is left to the
+// ActiveWindowGuard that spans every preview.
 bool execCommonDialog(QDialog& dialog);

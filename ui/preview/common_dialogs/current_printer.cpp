@@ -6,14 +6,22 @@
 
 #include "preview_error.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace {
 
-std::unique_ptr<QPrinter>& printerSlot() {
-  static std::unique_ptr<QPrinter> printer;
-  return printer;
+// The current printer, or none before the first use. Like the program's other Qt objects
+// it lives within the application object's lifetime: the application's destructor drops it
+// first thing, through a post routine registered whenever the slot is filled.
+std::unique_ptr<QPrinter> current;
+
+void dropCurrentPrinter() { current.reset(); }
+
+void setCurrentPrinter(std::unique_ptr<QPrinter> printer) {
+  if (!current) qAddPostRoutine(dropCurrentPrinter);
+  current = std::move(printer);
 }
 
 bool isInstalled(const QString& name) { return QPrinterInfo::availablePrinterNames().contains(name); }
@@ -27,9 +35,8 @@ std::unique_ptr<QPrinter> printerForDefault() {
 }  // namespace
 
 QPrinter& currentPrinter() {
-  std::unique_ptr<QPrinter>& printer = printerSlot();
-  if (!printer) printer = printerForDefault();
-  return *printer;
+  if (!current) setCurrentPrinter(printerForDefault());
+  return *current;
 }
 
 void checkPrinterUsable(const QPrinter& printer) {
@@ -49,10 +56,9 @@ std::unique_ptr<QPrinter> copyOfCurrentPrinter() {
 }
 
 void adoptConfirmedPrinter(std::unique_ptr<QPrinter> printer) {
-  std::unique_ptr<QPrinter>& current = printerSlot();
   if (printer->outputFormat() == QPrinter::PdfFormat && current) {
     printer->setOutputFileName(QString());
     printer->setPrinterName(current->printerName());
   }
-  current = std::move(printer);
+  setCurrentPrinter(std::move(printer));
 }

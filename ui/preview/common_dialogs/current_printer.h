@@ -10,8 +10,9 @@ class QPrinter;
 
 // The program's one printer selection, used by the font and print previews.
 // It is made on first use from the system's default printer and replaced by
-// the printer and settings of a confirmed print dialog; nothing of it is kept
-// when the program ends.
+// the printer and settings of a confirmed print dialog. It lasts as long as
+// the application object and is destroyed first thing when that is destroyed;
+// nothing of it is kept when the program ends.
 
 // The current printer. Throws PreviewError "There is no default printer
 // currently selected" when it does not exist yet and no installed printer has

@@ -4,7 +4,7 @@
 
 #include "preview_form.h"
 
-#include "dialog_units.h"
+#include "centred_on_screen.h"
 #include "outer_placement.h"
 
 #include <QFrame>

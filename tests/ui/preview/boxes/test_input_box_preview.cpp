@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "centred_on_screen.h"
 #include "input_box_dialog.h"
 #include "input_box_layout.h"
 #include "modal_dialog_probe.h"

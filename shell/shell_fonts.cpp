@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "shell_look.h"
+#include "shell_fonts.h"
 
-#include "composer_look.h"
+#include "composer_fonts.h"
 
 #include <QStringList>
 

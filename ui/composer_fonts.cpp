@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "composer_look.h"
+#include "composer_fonts.h"
 
 #include "window_font.h"
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "captions.h"
+#include "creator_caption.h"
 
 #include <QtTest>
 
@@ -12,7 +12,7 @@ QString text(std::string_view view) { return QString::fromUtf8(view.data(), stat
 
 }  // namespace
 
-class TestCaptions : public QObject {
+class TestCreatorCaption : public QObject {
   Q_OBJECT
 
  private slots:
@@ -23,5 +23,5 @@ class TestCaptions : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestCaptions)
-#include "test_captions.moc"
+QTEST_GUILESS_MAIN(TestCreatorCaption)
+#include "test_creator_caption.moc"
