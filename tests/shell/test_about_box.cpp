@@ -39,10 +39,8 @@ class TestAboutBox : public QObject {
   void showsTheSplashPicturesAfterTheSplashIsGone_data() {
     QTest::addColumn<QString>("image");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("logo") << "imLogo"
-                          << ":/pictures/quillmark_logo.png";
-    QTest::newRow("banner") << "imBanner"
-                            << ":/pictures/maker_banner.png";
+    QTest::newRow("logo") << QString("imLogo") << QString(":/pictures/quillmark_logo.png");
+    QTest::newRow("banner") << QString("imBanner") << QString(":/pictures/maker_banner.png");
   }
   void showsTheSplashPicturesAfterTheSplashIsGone() {
     QFETCH(QString, image);

@@ -6,7 +6,6 @@
 
 #include "fmMainUn.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -28,6 +27,14 @@ class ComposerWindowDriver {
 
   bool isActive() const { return active_; }
   TfmMain& window() { return *window_; }
+
+  // Presses a creator's button ("MessageBox", "InputBox", "CommonDialog") and shows one of
+  // its pages, leaving the focus on the tab bar, where no text is typed.
+  void showPage(const QString& creator, int page) {
+    click(("sb" + creator).toLatin1());
+    clickTab(("pc" + creator).toLatin1(), page);
+    QCOMPARE(focusName(), "pc" + creator);
+  }
 
   template <class Control>
   Control* find(const char* name) {
@@ -77,4 +84,25 @@ class ComposerWindowDriver {
  private:
   std::unique_ptr<TfmMain> window_;
   bool active_ = false;
+};
+
+// A test class that meets a fresh, active composer window in every test function, with
+// "earlier" on the clipboard, and leaves no window behind.
+class ComposerWindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  std::unique_ptr<ComposerWindowDriver> ui;
+
+ private slots:
+  void init() {
+    ui = std::make_unique<ComposerWindowDriver>();
+    QVERIFY(ui->isActive());
+    QGuiApplication::clipboard()->setText("earlier");
+  }
+
+  void cleanup() {
+    ui.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
 };

@@ -22,25 +22,20 @@ class TestErrorReport : public QObject {
   void aFullStopFollowsTextsEndingAboveIt_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("report");
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("letter") << "Printer selected is not valid"
-                            << "Printer selected is not valid.";
-    QTest::newRow("full stop") << "Done."
-                               << "Done.";
-    QTest::newRow("slash, just above") << "a/"
-                                       << "a/.";
-    QTest::newRow("hyphen, just below") << "a-"
-                                        << "a-";
-    QTest::newRow("exclamation mark") << "Stop!"
-                                      << "Stop!";
-    QTest::newRow("blank") << "text "
-                           << "text ";
-    QTest::newRow("digit") << "Error 5"
-                           << "Error 5.";
-    QTest::newRow("non-ASCII letter") << "Grüße"
-                                      << "Grüße.";
+    const auto row = [](const char* name, const char* message, const char* report) {
+      QTest::newRow(name) << QString(message) << QString(report);
+    };
+    row("empty", "", "");
+    row("letter", "Printer selected is not valid", "Printer selected is not valid.");
+    row("full stop", "Done.", "Done.");
+    row("slash, just above", "a/", "a/.");
+    row("hyphen, just below", "a-", "a-");
+    row("exclamation mark", "Stop!", "Stop!");
+    row("blank", "text ", "text ");
+    row("digit", "Error 5", "Error 5.");
+    row("non-ASCII letter", "Grüße", "Grüße.");
   }
+
   void aFullStopFollowsTextsEndingAboveIt() {
     QFETCH(QString, message);
     QFETCH(QString, report);
