@@ -65,10 +65,10 @@ QFontDialog::FontDialogOptions fontDialogOptions(const FontDialogRequest& reques
 // Adds the effects' colour choice, which Qt's font dialog lacks: a "&Color:"
 // list of the sixteen standard colours that also colours the sample, with the
 // window-text colour, the platform's default font colour, selected where it is
-// one of them. Qt internals touched: the group box that holds
-// the strike-out and underline check boxes, with its vertical layout, and the
-// sample "qt_fontDialog_sampleEdit"; without the group the dialog is shown as
-// Qt makes it, without the sample the list colours nothing.
+// one of them. Qt internals touched: the group box that holds the strike-out
+// and underline check boxes, with its vertical layout, and the sample
+// "qt_fontDialog_sampleEdit"; without the group the dialog is shown as Qt
+// makes it, without the sample the list colours nothing.
 void addFontColorChoice(QFontDialog& dialog) {
   auto* strikeOut = dialog.findChild<QCheckBox*>();
   QWidget* effects = strikeOut ? strikeOut->parentWidget() : nullptr;

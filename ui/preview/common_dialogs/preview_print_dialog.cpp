@@ -13,13 +13,13 @@
 
 namespace {
 
-// The platform's print dialog of the run-time component offers neither page
-// numbers nor the selection. Qt's print dialog offers page ranges over CUPS
-// even when the options leave them out, and enables "Pages" again whenever
-// another printer is chosen; this dialog keeps them unavailable. Qt internals
-// touched: the children "printRange", "from", "to", "pagesRadioButton" and
-// "pagesLineEdit" of the options page, and the printer list "printers"; a
-// missing one is left as Qt made it.
+// The print dialog offers neither page ranges nor the selection, like the
+// run-time print component by default. Qt's print dialog offers page ranges
+// over CUPS even when the options leave them out, and enables "Pages" again
+// whenever another printer is chosen; this dialog keeps them unavailable. Qt
+// internals touched: the children "printRange", "from", "to",
+// "pagesRadioButton" and "pagesLineEdit" of the options page, and the printer
+// list "printers"; a missing one is left as Qt made it.
 class PreviewPrintDialog : public QPrintDialog {
  public:
   explicit PreviewPrintDialog(QPrinter* printer) : QPrintDialog(printer) {
