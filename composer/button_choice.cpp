@@ -4,6 +4,8 @@
 
 #include "button_choice.h"
 
+#include "message_box_style.h"
+
 namespace {
 
 struct ButtonChoiceRow {
@@ -15,21 +17,23 @@ struct ButtonChoiceRow {
 
 const ButtonChoiceRow& row(ButtonChoice choice) {
   using enum ResultId;
+  // clang-format off
   static const std::array<ButtonChoiceRow, allButtonChoices.size()> rows = {{
-      {"Button(s): OK", "Default Button: OK", 0, {}},
-      {"Button(s): OK, Cancel", "Default Button: OK", 1, {IDOK, IDCANCEL}},
-      {"Button(s): OK, Cancel", "Default Button: Cancel", 257, {IDOK, IDCANCEL}},
-      {"Button(s): Yes, No", "Default Button: Yes", 4, {IDYES, IDNO}},
-      {"Button(s): Yes, No", "Default Button: No", 260, {IDYES, IDNO}},
-      {"Button(s): Yes, No, Cancel", "Default Button: Yes", 3, {IDYES, IDNO, IDCANCEL}},
-      {"Button(s): Yes, No, Cancel", "Default Button: No", 259, {IDYES, IDNO, IDCANCEL}},
-      {"Button(s): Yes, No, Cancel", "Default Button: Cancel", 515, {IDYES, IDNO, IDCANCEL}},
-      {"Button(s): Abort, Retry, Ignore", "Default Button: Abort", 2, {IDABORT, IDRETRY, IDIGNORE}},
-      {"Button(s): Abort, Retry, Ignore", "Default Button: Retry", 258, {IDABORT, IDRETRY, IDIGNORE}},
-      {"Button(s): Abort, Retry, Ignore", "Default Button: Ignore", 514, {IDABORT, IDRETRY, IDIGNORE}},
-      {"Button(s): Retry, Cancel", "Default Button: Retry", 5, {IDRETRY, IDCANCEL}},
-      {"Button(s): Retry, Cancel", "Default Button: Cancel", 261, {IDRETRY, IDCANCEL}},
+      {"Button(s): OK", "Default Button: OK", MB_OK | MB_DEFBUTTON1, {}},
+      {"Button(s): OK, Cancel", "Default Button: OK", MB_OKCANCEL | MB_DEFBUTTON1, {IDOK, IDCANCEL}},
+      {"Button(s): OK, Cancel", "Default Button: Cancel", MB_OKCANCEL | MB_DEFBUTTON2, {IDOK, IDCANCEL}},
+      {"Button(s): Yes, No", "Default Button: Yes", MB_YESNO | MB_DEFBUTTON1, {IDYES, IDNO}},
+      {"Button(s): Yes, No", "Default Button: No", MB_YESNO | MB_DEFBUTTON2, {IDYES, IDNO}},
+      {"Button(s): Yes, No, Cancel", "Default Button: Yes", MB_YESNOCANCEL | MB_DEFBUTTON1, {IDYES, IDNO, IDCANCEL}},
+      {"Button(s): Yes, No, Cancel", "Default Button: No", MB_YESNOCANCEL | MB_DEFBUTTON2, {IDYES, IDNO, IDCANCEL}},
+      {"Button(s): Yes, No, Cancel", "Default Button: Cancel", MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}},
+      {"Button(s): Abort, Retry, Ignore", "Default Button: Abort", MB_ABORTRETRYIGNORE | MB_DEFBUTTON1, {IDABORT, IDRETRY, IDIGNORE}},
+      {"Button(s): Abort, Retry, Ignore", "Default Button: Retry", MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, {IDABORT, IDRETRY, IDIGNORE}},
+      {"Button(s): Abort, Retry, Ignore", "Default Button: Ignore", MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, {IDABORT, IDRETRY, IDIGNORE}},
+      {"Button(s): Retry, Cancel", "Default Button: Retry", MB_RETRYCANCEL | MB_DEFBUTTON1, {IDRETRY, IDCANCEL}},
+      {"Button(s): Retry, Cancel", "Default Button: Cancel", MB_RETRYCANCEL | MB_DEFBUTTON2, {IDRETRY, IDCANCEL}},
   }};
+  // clang-format on
   return rows.at(static_cast<std::size_t>(choice));
 }
 

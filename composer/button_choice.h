@@ -36,8 +36,8 @@ std::string_view buttonSetLabel(ButtonChoice choice);
 // "Default Button: Cancel" and the like, shown by the window's second status label.
 std::string_view defaultButtonLabel(ButtonChoice choice);
 
-// What the choice adds to the message-box style word: the button-set flag plus
-// the default-button flag.
+// What the choice adds to the message-box style word: its button set and its
+// default button, e.g. MB_YESNO | MB_DEFBUTTON2.
 std::uint32_t buttonChoiceValue(ButtonChoice choice);
 
 // The results the button set can return, in the order the branches are written.

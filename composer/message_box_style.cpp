@@ -9,13 +9,13 @@
 std::uint32_t iconChoiceValue(IconChoice icon) {
   switch (icon) {
     case IconChoice::Information:
-      return 0x40;
+      return MB_ICONINFORMATION;
     case IconChoice::Question:
-      return 0x20;
+      return MB_ICONQUESTION;
     case IconChoice::Error:
-      return 0x10;
+      return MB_ICONERROR;
     case IconChoice::Warning:
-      return 0x30;
+      return MB_ICONWARNING;
     case IconChoice::NoIcon:
       return 0;
   }

@@ -8,7 +8,28 @@
 
 #include <cstdint>
 
-// Flag bits of the platform's message box that the style word uses.
+// The bits of the platform's message-box style word: the generated code writes
+// the word in decimal and the preview decodes it, so both read these names.
+// Button set, in the low four bits.
+inline constexpr std::uint32_t MB_OK = 0x0;
+inline constexpr std::uint32_t MB_OKCANCEL = 0x1;
+inline constexpr std::uint32_t MB_ABORTRETRYIGNORE = 0x2;
+inline constexpr std::uint32_t MB_YESNOCANCEL = 0x3;
+inline constexpr std::uint32_t MB_YESNO = 0x4;
+inline constexpr std::uint32_t MB_RETRYCANCEL = 0x5;
+inline constexpr std::uint32_t MB_TYPEMASK = 0xF;
+// Icon, in the next four bits.
+inline constexpr std::uint32_t MB_ICONERROR = 0x10;
+inline constexpr std::uint32_t MB_ICONQUESTION = 0x20;
+inline constexpr std::uint32_t MB_ICONWARNING = 0x30;
+inline constexpr std::uint32_t MB_ICONINFORMATION = 0x40;
+inline constexpr std::uint32_t MB_ICONMASK = 0xF0;
+// Default button: the first, second or third of the set.
+inline constexpr std::uint32_t MB_DEFBUTTON1 = 0x0;
+inline constexpr std::uint32_t MB_DEFBUTTON2 = 0x100;
+inline constexpr std::uint32_t MB_DEFBUTTON3 = 0x200;
+inline constexpr std::uint32_t MB_DEFMASK = 0xF00;
+// Modality.
 inline constexpr std::uint32_t MB_SYSTEMMODAL = 0x1000;
 
 // What the icon adds to the style word (the platform's icon flag).

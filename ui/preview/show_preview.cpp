@@ -24,10 +24,16 @@ namespace {
 void showCommonDialog(const CommonDialogSettings& settings) {
   switch (settings.activeDialog) {
     case DialogKind::Open:
+      showFileDialog(fileDialogRequest(FileDialogKind::Open, settings));
+      return;
     case DialogKind::Save:
+      showFileDialog(fileDialogRequest(FileDialogKind::Save, settings));
+      return;
     case DialogKind::OpenPicture:
+      showFileDialog(fileDialogRequest(FileDialogKind::OpenPicture, settings));
+      return;
     case DialogKind::SavePicture:
-      showFileDialog(fileDialogRequest(settings));
+      showFileDialog(fileDialogRequest(FileDialogKind::SavePicture, settings));
       return;
     case DialogKind::Font:
       showFontDialog(fontDialogRequest(settings.fontDevice));
@@ -36,7 +42,7 @@ void showCommonDialog(const CommonDialogSettings& settings) {
       showColorDialog(colorDialogRequest(settings));
       return;
     case DialogKind::Print:
-      showPrintDialog(printDialogRequest(settings.allowPrintToFile));
+      showPrintDialog(printDialogRequest(settings));
       return;
   }
 }

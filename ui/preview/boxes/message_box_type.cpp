@@ -10,22 +10,18 @@
 
 namespace {
 
-constexpr std::uint32_t buttonSetMask = 0xF;
-constexpr std::uint32_t iconMask = 0xF0;
-constexpr std::uint32_t defaultButtonMask = 0xF00;
-
 std::vector<MessageBoxButton> buttonSet(std::uint32_t type) {
   using B = MessageBoxButton;
-  switch (type & buttonSetMask) {
-    case 1:
+  switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
       return {B::OK, B::Cancel};
-    case 2:
+    case MB_ABORTRETRYIGNORE:
       return {B::Abort, B::Retry, B::Ignore};
-    case 3:
+    case MB_YESNOCANCEL:
       return {B::Yes, B::No, B::Cancel};
-    case 4:
+    case MB_YESNO:
       return {B::Yes, B::No};
-    case 5:
+    case MB_RETRYCANCEL:
       return {B::Retry, B::Cancel};
     default:
       return {B::OK};
@@ -34,7 +30,7 @@ std::vector<MessageBoxButton> buttonSet(std::uint32_t type) {
 
 IconChoice icon(std::uint32_t type) {
   for (IconChoice choice : {IconChoice::Information, IconChoice::Question, IconChoice::Error, IconChoice::Warning})
-    if ((type & iconMask) == iconChoiceValue(choice)) return choice;
+    if ((type & MB_ICONMASK) == iconChoiceValue(choice)) return choice;
   return IconChoice::NoIcon;
 }
 
@@ -51,7 +47,7 @@ MessageBoxType decodeMessageBoxType(std::uint32_t type) {
   decoded.icon = icon(type);
   decoded.buttons = buttonSet(type);
   // A default button beyond the set falls back to the first one.
-  const std::size_t defaultButton = (type & defaultButtonMask) >> 8;
+  const std::size_t defaultButton = (type & MB_DEFMASK) / MB_DEFBUTTON2;
   decoded.defaultButton = defaultButton < decoded.buttons.size() ? defaultButton : 0;
   decoded.escapeButton = escapeButton(decoded.buttons);
   decoded.systemModal = (type & MB_SYSTEMMODAL) != 0;

@@ -5,12 +5,7 @@
 #include "color_dialog_request.h"
 
 ColorDialogRequest colorDialogRequest(const CommonDialogSettings& settings) {
-  ColorDialogRequest request;
-  request.flags = CC_RGBINIT | CC_ENABLEHOOK;
-  if (!settings.allowCustomColors) request.flags |= CC_PREVENTFULLOPEN;
-  if (settings.showCustomColors) request.flags |= CC_FULLOPEN;
-  if (settings.allowNonSolidColors) request.flags |= CC_ANYCOLOR;
-  if (settings.useNearestSolidColor) request.flags |= CC_SOLIDCOLOR;
-  request.customColors.fill(unsetCustomColor);
-  return request;
+  // Showing the custom colours opens the dialog in full; without it, the
+  // button opens it unless custom colours are not allowed.
+  return {settings.showCustomColors, !settings.showCustomColors && settings.allowCustomColors};
 }

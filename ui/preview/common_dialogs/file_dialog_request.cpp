@@ -6,26 +6,32 @@
 
 #include "build_filter_string.h"
 
-#include <cassert>
-
 namespace {
 
-bool isPictureKind(DialogKind kind) { return kind == DialogKind::OpenPicture || kind == DialogKind::SavePicture; }
-
-bool isSaveKind(DialogKind kind) { return kind == DialogKind::Save || kind == DialogKind::SavePicture; }
+const FileDialogSettings& settingsOf(FileDialogKind kind, const CommonDialogSettings& settings) {
+  switch (kind) {
+    case FileDialogKind::Open:
+      return settings.open;
+    case FileDialogKind::Save:
+      return settings.save;
+    case FileDialogKind::OpenPicture:
+      return settings.openPicture;
+    case FileDialogKind::SavePicture:
+      return settings.savePicture;
+  }
+  return settings.open;
+}
 
 }  // namespace
 
-FileDialogRequest fileDialogRequest(const CommonDialogSettings& settings) {
-  const DialogKind kind = settings.activeDialog;
-  const FileDialogSettings* file = fileDialogSettings(settings, kind);
-  assert(file);
+FileDialogRequest fileDialogRequest(FileDialogKind kind, const CommonDialogSettings& settings) {
+  const FileDialogSettings& file = settingsOf(kind, settings);
   FileDialogRequest request;
-  request.mode = isSaveKind(kind) ? FileDialogMode::Save : FileDialogMode::Open;
-  request.title = QString::fromStdString(file->title);
-  request.filters = fileFilters(QString::fromStdString(BuildFilterString(file->filters)));
-  if (!file->defaultExtension.empty()) request.defaultExtension = QString::fromStdString(file->defaultExtension);
-  request.flags = OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_EXPLORER;
-  if (isPictureKind(kind)) request.flags |= OFN_ENABLETEMPLATE;
+  request.mode =
+      kind == FileDialogKind::Save || kind == FileDialogKind::SavePicture ? FileDialogMode::Save : FileDialogMode::Open;
+  request.picturePane = kind == FileDialogKind::OpenPicture || kind == FileDialogKind::SavePicture;
+  request.title = QString::fromStdString(file.title);
+  request.filters = fileFilters(QString::fromStdString(BuildFilterString(file.filters)));
+  if (!file.defaultExtension.empty()) request.defaultExtension = QString::fromStdString(file.defaultExtension);
   return request;
 }

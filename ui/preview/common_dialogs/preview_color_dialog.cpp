@@ -4,7 +4,6 @@
 
 #include "preview_color_dialog.h"
 
-#include "color_ref.h"
 #include "common_dialog_exec.h"
 
 #include <QBoxLayout>
@@ -75,13 +74,14 @@ DefinitionPart findDefinitionPart(QColorDialog& dialog) {
   return part;
 }
 
-// Sets up a non-native Qt colour dialog as the request describes; the custom
-// colours are process-wide in Qt and are reset here.
+// Sets up a non-native Qt colour dialog as the request describes, starting as
+// the platform's does: black selected and every custom colour unset (white).
+// The custom colours are process-wide in Qt, so nothing defined in one preview
+// shows in the next.
 void configureColorDialog(QColorDialog& dialog, const ColorDialogRequest& request) {
   dialog.setOptions(QColorDialog::DontUseNativeDialog);
-  for (int i = 0; i < static_cast<int>(request.customColors.size()); ++i)
-    QColorDialog::setCustomColor(i, colorFromColorRef(request.customColors[static_cast<std::size_t>(i)]));
-  dialog.setCurrentColor(colorFromColorRef(request.color));
+  for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
+  dialog.setCurrentColor(Qt::black);
 
   const DefinitionPart definition = findDefinitionPart(dialog);
   if (!definition.addButton) return;
@@ -90,9 +90,8 @@ void configureColorDialog(QColorDialog& dialog, const ColorDialogRequest& reques
   defineButton->setAutoDefault(false);
   definition.leftColumn->insertWidget(definition.leftColumn->indexOf(definition.addButton), defineButton);
 
-  const ColorDialogParts parts = colorDialogParts(request.flags);
-  for (QWidget* widget : definition.widgets) widget->setVisible(parts.definitionShown);
-  defineButton->setEnabled(parts.defineButtonEnabled);
+  for (QWidget* widget : definition.widgets) widget->setVisible(request.definitionShown);
+  defineButton->setEnabled(request.definitionOffered);
   QObject::connect(defineButton, &QPushButton::clicked, &dialog, [widgets = definition.widgets, defineButton] {
     for (QWidget* widget : widgets) widget->show();
     defineButton->setEnabled(false);
@@ -100,11 +99,6 @@ void configureColorDialog(QColorDialog& dialog, const ColorDialogRequest& reques
 }
 
 }  // namespace
-
-ColorDialogParts colorDialogParts(std::uint32_t flags) {
-  const bool fullOpen = (flags & CC_FULLOPEN) != 0;
-  return {fullOpen, !fullOpen && !(flags & CC_PREVENTFULLOPEN)};
-}
 
 void showColorDialog(const ColorDialogRequest& request) {
   QColorDialog dialog;

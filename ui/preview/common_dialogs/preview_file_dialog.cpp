@@ -27,8 +27,7 @@ void offerFileTypes(QFileDialog& dialog, const FileDialogRequest& request) {
   if (!types || types->count() != static_cast<int>(request.filters.size())) return;
   for (int i = 0; i < types->count(); ++i) types->setItemText(i, request.filters[static_cast<std::size_t>(i)].name);
   QObject::connect(types, &QComboBox::currentIndexChanged, proxy, &FileTypeProxy::chooseFileType);
-  if (request.filterIndex >= 1 && request.filterIndex <= types->count())
-    types->setCurrentIndex(request.filterIndex - 1);
+  if (types->count() > 0) types->setCurrentIndex(0);
 }
 
 }  // namespace
@@ -43,12 +42,12 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
   if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
   offerFileTypes(dialog, request);
   if (request.defaultExtension) dialog.setDefaultSuffix(*request.defaultExtension);
-  dialog.setDirectory(request.initialDirectory.isEmpty() ? QDir::currentPath() : request.initialDirectory);
+  dialog.setDirectory(QDir::currentPath());
 }
 
 void showFileDialog(const FileDialogRequest& request) {
   QFileDialog dialog;
   configureFileDialog(dialog, request);
-  if (request.flags & OFN_ENABLETEMPLATE) attachPicturePane(dialog);
+  if (request.picturePane) attachPicturePane(dialog);
   execCommonDialog(dialog);
 }

@@ -4,7 +4,6 @@
 
 #include "preview_font_dialog.h"
 
-#include "color_ref.h"
 #include "common_dialog_exec.h"
 #include "current_printer.h"
 #include "window_font.h"
@@ -12,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -54,21 +54,22 @@ void colorSample(QLineEdit* sample, const QColor& color) {
   sample->setPalette(palette);
 }
 
-// Qt's font filters for the request's device: printer fonts are the scalable
+// Qt's font filters for the request's fonts: printer fonts are the scalable
 // ones (what a printer can render); screen fonts are all installed fonts.
 QFontDialog::FontDialogOptions fontDialogOptions(const FontDialogRequest& request) {
   QFontDialog::FontDialogOptions options = QFontDialog::DontUseNativeDialog;
-  if ((request.flags & CF_BOTH) == CF_PRINTERFONTS) options |= QFontDialog::ScalableFonts;
+  if (!request.screenFonts) options |= QFontDialog::ScalableFonts;
   return options;
 }
 
 // Adds the effects' colour choice, which Qt's font dialog lacks: a "&Color:"
 // list of the sixteen standard colours that also colours the sample, with the
-// request's colour selected. Qt internals touched: the group box that holds
-// the strike-out and underline check boxes, with its vertical layout, and the
-// sample "qt_fontDialog_sampleEdit"; without the group the dialog is shown as
-// Qt makes it, without the sample the list colours nothing.
-void addFontColorChoice(QFontDialog& dialog, std::uint32_t color) {
+// window-text colour, the platform's default font colour, selected where it is
+// one of them. Qt internals touched: the group box that holds the strike-out
+// and underline check boxes, with its vertical layout, and the sample
+// "qt_fontDialog_sampleEdit"; without the group the dialog is shown as Qt
+// makes it, without the sample the list colours nothing.
+void addFontColorChoice(QFontDialog& dialog) {
   auto* strikeOut = dialog.findChild<QCheckBox*>();
   QWidget* effects = strikeOut ? strikeOut->parentWidget() : nullptr;
   auto* layout = effects ? qobject_cast<QVBoxLayout*>(effects->layout()) : nullptr;
@@ -78,7 +79,7 @@ void addFontColorChoice(QFontDialog& dialog, std::uint32_t color) {
   list->setObjectName(QStringLiteral("fontColorList"));
   label->setBuddy(list);
   for (const auto& [name, value] : standardColors) list->addItem(swatch(value), QString::fromLatin1(name), value);
-  const int selected = list->findData(colorFromColorRef(color));
+  const int selected = list->findData(QGuiApplication::palette().color(QPalette::WindowText));
   list->setCurrentIndex(selected >= 0 ? selected : 0);
   if (auto* sample = dialog.findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"))) {
     QObject::connect(list, &QComboBox::currentIndexChanged, sample,
@@ -92,10 +93,10 @@ void addFontColorChoice(QFontDialog& dialog, std::uint32_t color) {
 }  // namespace
 
 void showFontDialog(const FontDialogRequest& request) {
-  if (listsPrinterFonts(request)) checkPrinterUsable(currentPrinter());
+  if (request.printerFonts) checkPrinterUsable(currentPrinter());
   QFontDialog dialog;
   dialog.setOptions(fontDialogOptions(request));
-  dialog.setCurrentFont(QFont(installedFontFamily(request.faceName), request.pointSize));
-  addFontColorChoice(dialog, request.color);
+  dialog.setCurrentFont(QFont(installedFontFamily(QString::fromLatin1(windowFontFace)), windowFontPoints));
+  addFontColorChoice(dialog);
   execCommonDialog(dialog);
 }

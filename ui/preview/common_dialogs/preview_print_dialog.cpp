@@ -13,15 +13,16 @@
 
 namespace {
 
-// Qt's print dialog offers page ranges over CUPS even when the options leave
-// them out, and enables "Pages" again whenever another printer is chosen;
-// without page numbers this dialog keeps them unavailable. Qt internals
-// touched: the children "printRange", "from", "to", "pagesRadioButton" and
-// "pagesLineEdit" of the options page, and the printer list "printers"; a
-// missing one is left as Qt made it.
+// The print dialog offers neither page ranges nor the selection, like the
+// run-time print component by default. Qt's print dialog offers page ranges
+// over CUPS even when the options leave them out, and enables "Pages" again
+// whenever another printer is chosen; this dialog keeps them unavailable. Qt
+// internals touched: the children "printRange", "from", "to",
+// "pagesRadioButton" and "pagesLineEdit" of the options page, and the printer
+// list "printers"; a missing one is left as Qt made it.
 class PreviewPrintDialog : public QPrintDialog {
  public:
-  PreviewPrintDialog(QPrinter* printer, bool pageNumbers) : QPrintDialog(printer), pageNumbers_(pageNumbers) {
+  explicit PreviewPrintDialog(QPrinter* printer) : QPrintDialog(printer) {
     // Connected after Qt's own handler of the list, so this runs after it.
     if (auto* printers = findChild<QComboBox*>(QStringLiteral("printers")))
       connect(printers, &QComboBox::currentIndexChanged, this, &PreviewPrintDialog::withholdPageRanges);
@@ -35,21 +36,16 @@ class PreviewPrintDialog : public QPrintDialog {
 
  private:
   void withholdPageRanges() {
-    if (pageNumbers_) return;
     for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
       if (auto* widget = findChild<QWidget*>(QLatin1String(name))) widget->setEnabled(false);
   }
-
-  bool pageNumbers_;
 };
 
-// The Qt print dialog's options for the request's flags.
+// The Qt print dialog's options for the request: never the selection or page ranges.
 QAbstractPrintDialog::PrintDialogOptions printDialogOptions(const PrintDialogRequest& request) {
   QAbstractPrintDialog::PrintDialogOptions options =
       QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
-  if (!(request.flags & PD_HIDEPRINTTOFILE)) options |= QAbstractPrintDialog::PrintToFile;
-  if (!(request.flags & PD_NOSELECTION)) options |= QAbstractPrintDialog::PrintSelection;
-  if (!(request.flags & PD_NOPAGENUMS)) options |= QAbstractPrintDialog::PrintPageRange;
+  if (request.printToFile) options |= QAbstractPrintDialog::PrintToFile;
   return options;
 }
 
@@ -57,7 +53,7 @@ QAbstractPrintDialog::PrintDialogOptions printDialogOptions(const PrintDialogReq
 
 void showPrintDialog(const PrintDialogRequest& request) {
   std::unique_ptr<QPrinter> printer = copyOfCurrentPrinter();
-  PreviewPrintDialog dialog(printer.get(), !(request.flags & PD_NOPAGENUMS));
+  PreviewPrintDialog dialog(printer.get());
   dialog.setOptions(printDialogOptions(request));
   // No page numbers are set: setting them would add the page-range option.
   dialog.setPrintRange(QAbstractPrintDialog::AllPages);

@@ -4,9 +4,4 @@
 
 #include "print_dialog_request.h"
 
-PrintDialogRequest printDialogRequest(bool allowPrintToFile) {
-  PrintDialogRequest request;
-  request.flags = PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_NOWARNING | PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK;
-  if (!allowPrintToFile) request.flags |= PD_HIDEPRINTTOFILE;
-  return request;
-}
+PrintDialogRequest printDialogRequest(const CommonDialogSettings& settings) { return {settings.allowPrintToFile}; }

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "file_filters.h"
+
+#include <QtTest>
+
+using Filters = std::vector<FileFilter>;
+Q_DECLARE_METATYPE(Filters)
+
+class TestFileFilters : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fileFiltersFollowTheTerminatorRule_data() {
+    QTest::addColumn<QString>("filterText");
+    QTest::addColumn<Filters>("filters");
+    QTest::newRow("empty") << "" << Filters{};
+    QTest::newRow("two pairs") << "Text files|*.txt|All files|*.*"
+                               << Filters{{"Text files", "*.txt"}, {"All files", "*.*"}};
+    QTest::newRow("name without pattern") << "Pictures|" << Filters{};
+    QTest::newRow("bar inside a name shifts the pairs")
+        << "Te|xt|*.txt|All|*.*" << Filters{{"Te", "xt"}, {"*.txt", "All"}};
+    QTest::newRow("bar inside a pattern")
+        << "Text|*.txt|*.log|Logs|*.log" << Filters{{"Text", "*.txt"}, {"*.log", "Logs"}};
+    QTest::newRow("empty pattern ends the list") << "A|*.a||B|*.b" << Filters{{"A", "*.a"}};
+  }
+  void fileFiltersFollowTheTerminatorRule() {
+    QFETCH(QString, filterText);
+    QFETCH(Filters, filters);
+    QCOMPARE(fileFilters(filterText), filters);
+  }
+
+  void fileNamesMatchTheirFilterPatterns_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("extension") << "notes.txt"
+                               << "*.txt" << true;
+    QTest::newRow("case ignored") << "NOTES.TXT"
+                                  << "*.txt" << true;
+    QTest::newRow("other extension") << "notes.txt.bak"
+                                     << "*.txt" << false;
+    QTest::newRow("second pattern") << "app.log"
+                                    << "*.txt;*.log" << true;
+    QTest::newRow("blank belongs to the pattern") << "app.log"
+                                                  << "*.txt; *.log" << false;
+    QTest::newRow("blank inside") << "my file 2.txt"
+                                  << "my file*.txt" << true;
+    QTest::newRow("star dot star without a dot") << "README"
+                                                 << "*.*" << true;
+    QTest::newRow("question mark") << "a1.c"
+                                   << "a?.c" << true;
+    QTest::newRow("question mark needs one") << "a.c"
+                                             << "a?.c" << false;
+    QTest::newRow("non-ASCII letter") << "Ä.BÄK"
+                                      << "*.bäk" << true;
+    QTest::newRow("brackets are letters") << "a.(a)"
+                                          << "*.(a)" << true;
+    QTest::newRow("no set in brackets") << "a.b"
+                                        << "*.[ab]" << false;
+    QTest::newRow("backslash and quote") << "a\\\"b"
+                                         << "a\\\"*" << true;
+    QTest::newRow("only separators") << "a"
+                                     << ";;" << false;
+    QTest::newRow("stars backtrack") << "aaaaaaaaab"
+                                     << "*a*a*a*b" << true;
+  }
+  void fileNamesMatchTheirFilterPatterns() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, pattern);
+    QFETCH(bool, matches);
+    QCOMPARE(matchesFilterPatterns(fileName, filterPatterns(pattern)), matches);
+  }
+};
+
+QTEST_APPLESS_MAIN(TestFileFilters)
+#include "test_file_filters.moc"
