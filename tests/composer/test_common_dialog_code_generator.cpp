@@ -9,6 +9,7 @@
 
 Q_DECLARE_METATYPE(DialogKind)
 Q_DECLARE_METATYPE(FontDevice)
+Q_DECLARE_METATYPE(CommonDialogSettings)
 
 class TestCommonDialogCodeGenerator : public QObject {
   Q_OBJECT
@@ -89,14 +90,17 @@ class TestCommonDialogCodeGenerator : public QObject {
   // The option lines, in their fixed order; the generator renders whatever the
   // settings say, also combinations the window never produces.
   void colorOptionsGiveTheirOptionLines_data() {
-    QTest::addColumn<bool>("allowCustom");
-    QTest::addColumn<bool>("showCustom");
-    QTest::addColumn<bool>("allowNonSolid");
-    QTest::addColumn<bool>("nearestSolid");
+    QTest::addColumn<CommonDialogSettings>("settings");
     QTest::addColumn<QStringList>("options");
     const auto row = [](const char* name, bool allowCustom, bool showCustom, bool allowNonSolid, bool nearestSolid,
                         const QStringList& options) {
-      QTest::newRow(name) << allowCustom << showCustom << allowNonSolid << nearestSolid << options;
+      CommonDialogSettings s;
+      s.activeDialog = DialogKind::Color;
+      s.allowCustomColors = allowCustom;
+      s.showCustomColors = showCustom;
+      s.allowNonSolidColors = allowNonSolid;
+      s.useNearestSolidColor = nearestSolid;
+      QTest::newRow(name) << s << options;
     };
     row("defaults: prevent full open", false, false, false, false, {"cdPreventFullOpen"});
     row("custom colours allowed: no option", true, false, false, false, {});
@@ -109,17 +113,8 @@ class TestCommonDialogCodeGenerator : public QObject {
   }
 
   void colorOptionsGiveTheirOptionLines() {
-    CommonDialogSettings s;
-    s.activeDialog = DialogKind::Color;
-    QFETCH(bool, allowCustom);
-    QFETCH(bool, showCustom);
-    QFETCH(bool, allowNonSolid);
-    QFETCH(bool, nearestSolid);
+    QFETCH(CommonDialogSettings, settings);
     QFETCH(QStringList, options);
-    s.allowCustomColors = allowCustom;
-    s.showCustomColors = showCustom;
-    s.allowNonSolidColors = allowNonSolid;
-    s.useNearestSolidColor = nearestSolid;
     QStringList expected{"//Begin Common Dialog Creator Code", "ColorDialog1 := TColorDialog.Create(Self);"};
     for (const QString& option : options)
       expected << "ColorDialog1.Options := ColorDialog1.Options + [" + option + "];";
@@ -127,7 +122,7 @@ class TestCommonDialogCodeGenerator : public QObject {
              << "//The color can be found in 'ColorDialog1.Color' (TColor)"
              << "  {Actions to perform when executed};"
              << "//End Common Dialog Creator Code";
-    QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
+    QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(settings)), expected);
   }
 
   void printToFileAddsItsOptionLine_data() {

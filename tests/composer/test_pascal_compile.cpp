@@ -120,8 +120,7 @@ class TestPascalCompile : public QObject {
     fpc.start(FPC_EXECUTABLE, {"-Mdelphi", "-vew", "-Fu" PASCAL_FIXTURES, "-FU" + dir.path(),
                                "-o" + dir.filePath("pasted"), file.fileName()});
     QVERIFY2(fpc.waitForFinished(60000), "the Free Pascal compiler did not finish");
-    const QByteArray output = fpc.readAll();
-    QVERIFY2(fpc.exitStatus() == QProcess::NormalExit && fpc.exitCode() == 0, output.constData());
+    QVERIFY2(fpc.exitStatus() == QProcess::NormalExit && fpc.exitCode() == 0, fpc.readAll().constData());
   }
 };
 

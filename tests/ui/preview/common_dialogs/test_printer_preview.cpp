@@ -132,7 +132,6 @@ class TestPrinterPreview : public QObject {
   }
 
   void aConfirmedPrintDialogMakesItsPrinterCurrent() {
-    QVERIFY2(cups_.addQueue("Second"), qPrintable(cups_.error()));
     outcome(printPreview(false), [](QDialog* dialog) {
       choosePrinter(dialog, "Second");
       confirm(dialog);

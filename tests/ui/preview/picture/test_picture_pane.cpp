@@ -112,10 +112,7 @@ class TestPicturePane : public QObject {
     const QString label = loaded ? QStringLiteral(" (%1x%2)").arg(size.width()).arg(size.height()) : "Picture:";
     preview(DialogKind::OpenPicture, [&](QFileDialog* dialog) {
       // Starts from the other state, so that the pane is seen to change.
-      if (loaded)
-        select(dialog, "notes.txt", "Picture:");
-      else
-        select(dialog, "bitmap.bmp", " (40x30)");
+      select(dialog, loaded ? "notes.txt" : "bitmap.bmp", loaded ? "Picture:" : " (40x30)");
       if (typed) {
         auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
         dialog->activateWindow();
