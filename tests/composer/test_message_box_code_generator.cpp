@@ -7,7 +7,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(IconChoice)
 Q_DECLARE_METATYPE(ButtonChoice)
 
 class TestMessageBoxCodeGenerator : public QObject {
@@ -34,40 +33,6 @@ class TestMessageBoxCodeGenerator : public QObject {
     std::vector<std::string> input;
     for (const QString& line : lines) input.push_back(line.toStdString());
     QTEST(QString::fromStdString(BuildMessageTextExpression(input)), "expression");
-  }
-
-  void questionWithNoOfYesNoCancelGivesCallAndThreeBranches() {
-    MessageBoxSettings s;
-    s.variable = "Result";
-    s.caption = "Confirm";
-    s.lines = {"Save changes?", "Quit now?"};
-    s.icon = IconChoice::Question;
-    s.buttons = ButtonChoice::No_YesNoCancel;
-    const QStringList expected{
-        "//Begin MessageBox Creator Code",
-        "Result := MessageBox(Handle, 'Save changes?' + #10#13 + 'Quit now?', 'Confirm', 291);",
-        "if Result = IDYES then",
-        "  {User has selected Yes};",
-        "if Result = IDNO then",
-        "  {User has selected No};",
-        "if Result = IDCANCEL then",
-        "  {User has selected Cancel};",
-        "//End MessageBox Creator Code",
-    };
-    QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(s)), expected);
-  }
-
-  void defaultSettingsGiveThreeLines() {
-    const QStringList expected{"//Begin MessageBox Creator Code", "Result := MessageBox(Handle, '', '', 64);",
-                               "//End MessageBox Creator Code"};
-    QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(MessageBoxSettings{})), expected);
-  }
-
-  void noLinesGiveAnEmptyTextLiteral() {
-    MessageBoxSettings s;
-    s.caption = "Error";
-    s.icon = IconChoice::Error;
-    QCOMPARE(toList(MessageBoxCodeGenerator{}.generate(s)).at(1), "Result := MessageBox(Handle, '', 'Error', 16);");
   }
 
   // Every button choice: the branches follow the set, never the default button,
@@ -115,22 +80,17 @@ class TestMessageBoxCodeGenerator : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("callLine");
     QTest::addColumn<QString>("conditionLine");
-    QTest::newRow("empty variable") << ""
-                                    << ""
-                                    << " := MessageBox(Handle, 'x', '', 1);"
-                                    << "if  = IDOK then";
-    QTest::newRow("quote in caption") << "Result"
-                                      << "Don't"
-                                      << "Result := MessageBox(Handle, 'x', 'Don't', 1);"
-                                      << "if Result = IDOK then";
-    QTest::newRow("blank in variable, no trimming") << " my var "
-                                                    << " c "
-                                                    << " my var  := MessageBox(Handle, 'x', ' c ', 1);"
-                                                    << "if  my var  = IDOK then";
-    QTest::newRow("UTF-8 and control characters") << "Ergebnis"
-                                                  << "Grüße\t✓"
-                                                  << "Ergebnis := MessageBox(Handle, 'x', 'Grüße\t✓', 1);"
-                                                  << "if Ergebnis = IDOK then";
+    const auto row = [](const char* name, const QString& variable, const QString& caption, const QString& callLine,
+                        const QString& conditionLine) {
+      QTest::newRow(name) << variable << caption << callLine << conditionLine;
+    };
+    row("empty variable", "", "", " := MessageBox(Handle, 'x', '', 1);", "if  = IDOK then");
+    row("quote in caption", "Result", "Don't", "Result := MessageBox(Handle, 'x', 'Don't', 1);",
+        "if Result = IDOK then");
+    row("blank in variable, no trimming", " my var ", " c ", " my var  := MessageBox(Handle, 'x', ' c ', 1);",
+        "if  my var  = IDOK then");
+    row("UTF-8 and control characters", "Ergebnis", "Grüße\t✓", "Ergebnis := MessageBox(Handle, 'x', 'Grüße\t✓', 1);",
+        "if Ergebnis = IDOK then");
   }
 
   void entriesAreInsertedVerbatim() {

@@ -14,8 +14,8 @@ Q_DECLARE_METATYPE(ComposerSettings)
 namespace {
 
 // A program whose form method holds the pasted block; the dialog components are
-// fields of the form, the result variable a local of the given type.
-QByteArray pastedProgram(const CodeBlock& block, const std::string& variable, const char* variableType) {
+// fields of the form, the result variable, if any, a local.
+QByteArray pastedProgram(const CodeBlock& block, const QByteArray& variable) {
   QByteArray source =
       "program Pasted;\n"
       "{$mode delphi}\n"
@@ -32,7 +32,7 @@ QByteArray pastedProgram(const CodeBlock& block, const std::string& variable, co
       "    procedure Pasted;\n"
       "  end;\n"
       "procedure TPastedForm.Pasted;\n";
-  if (variableType) source += "var\n  " + QByteArray::fromStdString(variable) + ": " + variableType + ";\n";
+  if (!variable.isEmpty()) source += "var\n  " + variable + ";\n";
   source += "begin\n";
   source += QByteArray::fromStdString(block.text());
   source += "end;\nbegin\nend.\n";
@@ -69,56 +69,50 @@ class TestPascalCompile : public QObject {
  private slots:
   void generatedBlockCompiles_data() {
     QTest::addColumn<ComposerSettings>("settings");
-    QTest::newRow("message box defaults") << defaults();
+    QTest::addColumn<QByteArray>("variable");  // the local it declares, if any
+    const auto row = [](const QString& name, const ComposerSettings& settings, const QByteArray& variable = {}) {
+      QTest::newRow(qPrintable(name)) << settings << variable;
+    };
+    row("message box defaults", defaults(), "Result: Integer");
     for (ButtonChoice buttons :
          {ButtonChoice::OK_OK, ButtonChoice::Cancel_OKCancel, ButtonChoice::No_YesNo, ButtonChoice::Cancel_YesNoCancel,
           ButtonChoice::Retry_AbortRetryIgnore, ButtonChoice::Cancel_RetryCancel})
-      QTest::newRow(qPrintable(QString("message box filled, buttons %1").arg(int(buttons))))
-          << filledMessageBox(buttons);
+      row(QString("message box filled, buttons %1").arg(int(buttons)), filledMessageBox(buttons), "Answer: Integer");
 
     ComposerSettings input = defaults();
     input.activeCreator = CreatorKind::InputBox;
-    QTest::newRow("input box defaults") << input;
+    row("input box defaults", input, "Result: string");
     input.inputBox = {"Login", "Your name:", "Guest – Grüße", "UserName"};
-    QTest::newRow("input box filled") << input;
+    row("input box filled", input, "UserName: string");
 
     for (DialogKind kind : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
-      QTest::newRow(qPrintable(QString("file kind %1 defaults").arg(int(kind)))) << commonDialogSettings(kind);
-      QTest::newRow(qPrintable(QString("file kind %1 filled").arg(int(kind)))) << filledFileDialog(kind);
+      row(QString("file kind %1 defaults").arg(int(kind)), commonDialogSettings(kind));
+      row(QString("file kind %1 filled").arg(int(kind)), filledFileDialog(kind));
     }
     for (FontDevice device : {FontDevice::AllFonts, FontDevice::ScreenFontsOnly, FontDevice::PrinterFontsOnly}) {
       ComposerSettings font = commonDialogSettings(DialogKind::Font);
       font.commonDialog.fontDevice = device;
-      QTest::newRow(qPrintable(QString("font device %1").arg(int(device)))) << font;
+      row(QString("font device %1").arg(int(device)), font);
     }
-    QTest::newRow("colour defaults") << commonDialogSettings(DialogKind::Color);
+    row("colour defaults", commonDialogSettings(DialogKind::Color));
     ComposerSettings color = commonDialogSettings(DialogKind::Color);
     color.commonDialog.allowCustomColors = color.commonDialog.showCustomColors = true;
     color.commonDialog.allowNonSolidColors = color.commonDialog.useNearestSolidColor = true;
-    QTest::newRow("colour all options") << color;
-    QTest::newRow("print defaults") << commonDialogSettings(DialogKind::Print);
+    row("colour all options", color);
+    row("print defaults", commonDialogSettings(DialogKind::Print));
     ComposerSettings print = commonDialogSettings(DialogKind::Print);
     print.commonDialog.allowPrintToFile = true;
-    QTest::newRow("print to file") << print;
+    row("print to file", print);
   }
 
   void generatedBlockCompiles() {
     QFETCH(ComposerSettings, settings);
-    const char* variableType = nullptr;
-    std::string variable;
-    if (settings.activeCreator == CreatorKind::MessageBox) {
-      variableType = "Integer";
-      variable = settings.messageBox.variable;
-    } else if (settings.activeCreator == CreatorKind::InputBox) {
-      variableType = "string";
-      variable = settings.inputBox.variable;
-    }
-
+    QFETCH(QByteArray, variable);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QFile file(dir.filePath("pasted.pas"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(pastedProgram(generateActiveBlock(settings), variable, variableType));
+    file.write(pastedProgram(generateActiveBlock(settings), variable));
     file.close();
 
     QProcess fpc;
@@ -126,8 +120,7 @@ class TestPascalCompile : public QObject {
     fpc.start(FPC_EXECUTABLE, {"-Mdelphi", "-vew", "-Fu" PASCAL_FIXTURES, "-FU" + dir.path(),
                                "-o" + dir.filePath("pasted"), file.fileName()});
     QVERIFY2(fpc.waitForFinished(60000), "the Free Pascal compiler did not finish");
-    const QByteArray output = fpc.readAll();
-    QVERIFY2(fpc.exitStatus() == QProcess::NormalExit && fpc.exitCode() == 0, output.constData());
+    QVERIFY2(fpc.exitStatus() == QProcess::NormalExit && fpc.exitCode() == 0, fpc.readAll().constData());
   }
 };
 

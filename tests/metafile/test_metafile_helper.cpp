@@ -36,9 +36,8 @@ class TestMetafileHelper : public QObject {
 
   // What the helper writes for `file`, from the libraries run in this process.
   static std::optional<QByteArray> direct(const QByteArray& file, MetafileFormat format) {
-    const auto bytes = std::as_bytes(std::span(file.constData(), file.size()));
     const std::optional<ConvertedMetafile> converted =
-        metafileToSvg({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}, format);
+        metafileToSvg({reinterpret_cast<const unsigned char*>(file.constData()), std::size_t(file.size())}, format);
     if (!converted) return std::nullopt;
     return QByteArray::number(converted->frame.width) + ' ' + QByteArray::number(converted->frame.height) + '\n' +
            QByteArray::fromStdString(converted->svg);
@@ -74,17 +73,12 @@ class TestMetafileHelper : public QObject {
       for (int i = 0; i < perFixture; ++i) {
         QByteArray bytes = fixture.bytes;
         const auto at = [&] { return static_cast<qsizetype>(random() % bytes.size()); };
-        switch (i % 3) {
-          case 0:
-            bytes.truncate(at());
-            break;
-          case 1:
-            for (int flips = 1 + random() % 8; flips > 0; --flips) bytes[at()] = static_cast<char>(random());
-            break;
-          default:
-            bytes.replace(at(), 4, i % 2 ? QByteArray(4, '\xff') : QByteArray(4, '\0'));
-            break;
-        }
+        if (i % 3 == 0)
+          bytes.truncate(at());
+        else if (i % 3 == 1)
+          for (int flips = 1 + random() % 8; flips > 0; --flips) bytes[at()] = static_cast<char>(random());
+        else
+          bytes.replace(at(), 4, i % 2 ? QByteArray(4, '\xff') : QByteArray(4, '\0'));
         inputs.append({QStringLiteral("%1 #%2").arg(fixture.name).arg(i), bytes});
       }
     }

@@ -53,13 +53,9 @@ ErrorLog %1/log/error_log
 PageLog %1/log/page_log
 )";
 
-QString helperUser() {
-  return geteuid() == 0 ? QStringLiteral("lp") : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
-}
-
-QString helperGroup() {
-  return geteuid() == 0 ? QStringLiteral("lp") : QString::fromLocal8Bit(getgrgid(getegid())->gr_name);
-}
+// The helpers run as another user when the tests run as root.
+QString helperUser() { return geteuid() == 0 ? "lp" : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name); }
+QString helperGroup() { return geteuid() == 0 ? "lp" : QString::fromLocal8Bit(getgrgid(getegid())->gr_name); }
 
 bool writeFile(const QString& path, const QString& text) {
   QFile file(path);
@@ -68,15 +64,15 @@ bool writeFile(const QString& path, const QString& text) {
 
 }  // namespace
 
-PrivateCupsServer::PrivateCupsServer() : directory_(QDir::tempPath() + QStringLiteral("/quillmark-cups-XXXXXX")) {
+PrivateCupsServer::PrivateCupsServer() : directory_(QDir::tempPath() + "/quillmark-cups-XXXXXX") {
   if (!directory_.isValid()) {
-    error_ = QStringLiteral("no temporary directory");
+    error_ = "no temporary directory";
     return;
   }
   if (!writeConfiguration() || !start()) return;
   // The clients' own configuration and defaults come from the private
   // directory too, never from the user's or the system's.
-  qputenv("CUPS_SERVER", QFile::encodeName(directory_.filePath(QStringLiteral("cups.sock"))));
+  qputenv("CUPS_SERVER", QFile::encodeName(directory_.filePath("cups.sock")));
   qputenv("CUPS_SERVERROOT", QFile::encodeName(directory_.path()));
   qputenv("HOME", QFile::encodeName(directory_.path()));
   qunsetenv("LPDEST");
@@ -92,32 +88,28 @@ PrivateCupsServer::~PrivateCupsServer() {
 
 bool PrivateCupsServer::writeConfiguration() {
   const QString root = directory_.path();
-  // The helpers run as another user when the tests run as root.
   QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-  for (const char* folder : {"cache", "log", "ppd", "spool/temp"}) QDir(root).mkpath(QString::fromLatin1(folder));
-  if (writeFile(root + QStringLiteral("/cupsd.conf"), QString::fromLatin1(cupsdConf).arg(root)) &&
-      writeFile(root + QStringLiteral("/cups-files.conf"),
-                QString::fromLatin1(cupsFilesConf).arg(root, helperUser(), helperGroup())))
+  for (const char* folder : {"cache", "log", "ppd", "spool/temp"}) QDir(root).mkpath(folder);
+  if (writeFile(root + "/cupsd.conf", QString(cupsdConf).arg(root)) &&
+      writeFile(root + "/cups-files.conf", QString(cupsFilesConf).arg(root, helperUser(), helperGroup())))
     return true;
-  error_ = QStringLiteral("cannot write the configuration in ") + root;
+  error_ = "cannot write the configuration in " + root;
   return false;
 }
 
 bool PrivateCupsServer::start() {
   const QString root = directory_.path();
   scheduler_.setProcessChannelMode(QProcess::ForwardedChannels);
-  scheduler_.start(QString::fromLatin1(cupsdProgram),
-                   {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
-                    QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
+  scheduler_.start(cupsdProgram, {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
   if (!scheduler_.waitForStarted(5000)) {
-    error_ = QStringLiteral("cannot start ") + QString::fromLatin1(cupsdProgram);
+    error_ = QString("cannot start ") + cupsdProgram;
     return false;
   }
   const QDeadlineTimer deadline(10000);
-  while (!QFile::exists(root + QStringLiteral("/cups.sock"))) {
+  while (!QFile::exists(root + "/cups.sock")) {
     if (scheduler_.state() == QProcess::NotRunning || deadline.hasExpired()) {
-      error_ = QStringLiteral("cupsd did not come up; see ") + root + QStringLiteral("/log/error_log");
+      error_ = "cupsd did not come up; see " + root + "/log/error_log";
       return false;
     }
     QThread::msleep(20);
@@ -128,20 +120,18 @@ bool PrivateCupsServer::start() {
 bool PrivateCupsServer::lpadmin(const QStringList& arguments) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(QString::fromLatin1(lpadminProgram),
-                QStringList{QStringLiteral("-h"), directory_.filePath(QStringLiteral("cups.sock"))} + arguments);
+  process.start(lpadminProgram, QStringList{"-h", directory_.filePath("cups.sock")} + arguments);
   if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
     return true;
-  error_ = QStringLiteral("lpadmin %1: %2 %3")
-               .arg(arguments.join(QLatin1Char(' ')), process.errorString(), QString::fromLocal8Bit(process.readAll()));
+  error_ = QString("lpadmin %1: %2 %3")
+               .arg(arguments.join(' '), process.errorString(), QString::fromLocal8Bit(process.readAll()));
   return false;
 }
 
 bool PrivateCupsServer::addQueue(const QString& name) {
-  return lpadmin({QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                  QStringLiteral("-m"), QStringLiteral("drv:///sample.drv/generic.ppd"), QStringLiteral("-E")});
+  return lpadmin({"-p", name, "-v", "file:///dev/null", "-m", "drv:///sample.drv/generic.ppd", "-E"});
 }
 
-bool PrivateCupsServer::setDefault(const QString& name) { return lpadmin({QStringLiteral("-d"), name}); }
+bool PrivateCupsServer::setDefault(const QString& name) { return lpadmin({"-d", name}); }
 
-bool PrivateCupsServer::removeQueue(const QString& name) { return lpadmin({QStringLiteral("-x"), name}); }
+bool PrivateCupsServer::removeQueue(const QString& name) { return lpadmin({"-x", name}); }

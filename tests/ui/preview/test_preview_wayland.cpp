@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <memory>
-
 Q_DECLARE_METATYPE(ComposerSettings)
 
 // Every preview opened and closed once on a Wayland compositor, where Qt's
@@ -24,15 +22,13 @@ Q_DECLARE_METATYPE(ComposerSettings)
 class TestPreviewWayland : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<PrivateCupsServer> cups_;
+  PrivateCupsServer cups_;
 
  private slots:
   void initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    cups_ = std::make_unique<PrivateCupsServer>();
-    QVERIFY2(cups_->error().isEmpty(), qPrintable(cups_->error()));
+    QVERIFY2(cups_.error().isEmpty(), qPrintable(cups_.error()));
   }
-  void cleanupTestCase() { cups_.reset(); }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
   void everyPreviewOpensAndCloses_data() {

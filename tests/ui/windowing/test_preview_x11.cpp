@@ -10,11 +10,8 @@
 #include <QProcess>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(CreatorKind)
-
-// Under X11: what the window manager reads as the title of the message box and
-// the input box (Qt would write the program's name for an empty title), and
-// that the keyboard returns to the composer window when a preview closes.
+// Under X11: what the window manager reads as the title of the input box (Qt
+// would write the program's name for an empty title).
 class TestPreviewX11 : public QObject {
   Q_OBJECT
 
@@ -30,61 +27,25 @@ class TestPreviewX11 : public QObject {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (run under xvfb-run)");
   }
 
-  void theTitleBarShowsTheCaptionExactly_data() {
-    QTest::addColumn<bool>("inputBox");
+  void theInputBoxTitleBarShowsTheCaptionExactly_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("properties");
-    const QString empty = "WM_NAME(STRING) = \n_NET_WM_NAME(UTF8_STRING) = \n";
-    const QString confirm = "WM_NAME(STRING) = \"Confirm\"\n_NET_WM_NAME(UTF8_STRING) = \"Confirm\"\n";
-    QTest::newRow("message box, empty") << false << "" << empty;
-    QTest::newRow("message box, text") << false << "Confirm" << confirm;
-    QTest::newRow("input box, empty") << true << "" << empty;
-    QTest::newRow("input box, text") << true << "Confirm" << confirm;
+    QTest::newRow("empty") << QString() << "WM_NAME(STRING) = \n_NET_WM_NAME(UTF8_STRING) = \n";
+    QTest::newRow("text") << QString("Confirm")
+                          << "WM_NAME(STRING) = \"Confirm\"\n_NET_WM_NAME(UTF8_STRING) = \"Confirm\"\n";
   }
-  void theTitleBarShowsTheCaptionExactly() {
-    QFETCH(bool, inputBox);
+  void theInputBoxTitleBarShowsTheCaptionExactly() {
     QFETCH(QString, caption);
     QFETCH(QString, properties);
-    QWidget composer;
-    composer.show();
     ComposerSettings settings = defaults();
-    settings.activeCreator = inputBox ? CreatorKind::InputBox : CreatorKind::MessageBox;
-    settings.messageBox.caption = caption.toStdString();
+    settings.activeCreator = CreatorKind::InputBox;
     settings.inputBox.caption = caption.toStdString();
     ModalDialogProbe probe([&](QDialog* box) {
       QVERIFY(QTest::qWaitForWindowExposed(box));
       QCOMPARE(titleProperties(box), properties);
     });
-    showPreview(settings, &composer);
+    showPreview(settings, nullptr);
     QVERIFY(probe.seen());
-  }
-
-  // Also without a window manager, which would otherwise hand the focus back.
-  void theComposerWindowHasTheKeyboardAgainAfterwards_data() {
-    QTest::addColumn<CreatorKind>("creator");
-    QTest::newRow("message box") << CreatorKind::MessageBox;
-    QTest::newRow("input box") << CreatorKind::InputBox;
-    QTest::newRow("common dialog") << CreatorKind::CommonDialog;
-  }
-
-  void theComposerWindowHasTheKeyboardAgainAfterwards() {
-    QFETCH(CreatorKind, creator);
-    QWidget composer;
-    composer.show();
-    composer.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&composer));
-    ComposerSettings settings = defaults();
-    settings.activeCreator = creator;
-    settings.commonDialog.activeDialog = DialogKind::Color;
-    // The user closes the dialog with a real key press, as the X server sees it.
-    ModalDialogProbe probe([](QDialog* dialog) {
-      QTRY_COMPARE(QApplication::activeWindow(), dialog);
-      QCOMPARE(QProcess::execute("xdotool", {"key", "Escape"}), 0);
-      QTRY_VERIFY(!dialog->isVisible());
-    });
-    showPreview(settings, &composer);
-    QVERIFY(probe.seen());
-    QTRY_COMPARE(QApplication::activeWindow(), &composer);
   }
 };
 

@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "centred_on_screen.h"
 #include "input_box_dialog.h"
 #include "input_box_layout.h"
 #include "modal_dialog_probe.h"
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 #include <functional>
@@ -51,8 +49,6 @@ class TestInputBoxPreview : public QObject {
       QCOMPARE(box->findChild<QPushButton*>("okButton")->geometry(), layout.okButton);
       QCOMPARE(box->findChild<QPushButton*>("cancelButton")->geometry(), layout.cancelButton);
       QVERIFY(box->findChild<QPushButton*>("okButton")->isDefault());
-      QCOMPARE(box->windowTitle(), QStringLiteral("Login"));
-      QCOMPARE(box->pos(), centredOnScreen(box->screen()->geometry().size(), box->frameGeometry().size()));
       QCOMPARE(edit->text(), QStringLiteral("Guest"));
       QCOMPARE(edit->selectedText(), QStringLiteral("Guest"));
       QCOMPARE(box->focusWidget(), edit);
@@ -64,16 +60,11 @@ class TestInputBoxPreview : public QObject {
   void okReturnsTheTextOtherwiseTheDefault_data() {
     QTest::addColumn<QString>("closing");
     QTest::addColumn<QString>("result");
-    QTest::newRow("OK") << "okButton"
-                        << "Typed";
-    QTest::newRow("Enter") << "enter"
-                           << "Typed";
-    QTest::newRow("Cancel") << "cancelButton"
-                            << "Guest";
-    QTest::newRow("Escape") << "escape"
-                            << "Guest";
-    QTest::newRow("close box") << "close"
-                               << "Guest";
+    QTest::newRow("OK") << QString("okButton") << "Typed";
+    QTest::newRow("Enter") << QString("enter") << "Typed";
+    QTest::newRow("Cancel") << QString("cancelButton") << "Guest";
+    QTest::newRow("Escape") << QString("escape") << "Guest";
+    QTest::newRow("close box") << QString("close") << "Guest";
   }
   void okReturnsTheTextOtherwiseTheDefault() {
     QFETCH(QString, closing);

@@ -70,21 +70,30 @@ class TestCommonDialogPreview : public QObject {
   void fileKindsShowTitleModeSuffixAndFilterNames_data() {
     QTest::addColumn<DialogKind>("kind");
     QTest::addColumn<bool>("save");
-    QTest::newRow("Open") << DialogKind::Open << false;
-    QTest::newRow("Save") << DialogKind::Save << true;
-    QTest::newRow("OpenPicture") << DialogKind::OpenPicture << false;
-    QTest::newRow("SavePicture") << DialogKind::SavePicture << true;
+    QTest::addColumn<bool>("filled");  // false: no extension, a filter only in the second row
+    for (const bool filled : {true, false}) {
+      const char* settings = filled ? "" : ", no extension nor first filter";
+      QTest::addRow("Open%s", settings) << DialogKind::Open << false << filled;
+      QTest::addRow("Save%s", settings) << DialogKind::Save << true << filled;
+      QTest::addRow("OpenPicture%s", settings) << DialogKind::OpenPicture << false << filled;
+      QTest::addRow("SavePicture%s", settings) << DialogKind::SavePicture << true << filled;
+    }
   }
   void fileKindsShowTitleModeSuffixAndFilterNames() {
     QFETCH(DialogKind, kind);
     QFETCH(bool, save);
+    QFETCH(bool, filled);
     CommonDialogSettings settings;
     settings.activeDialog = kind;
     FileDialogSettings& file = *fileDialogSettings(settings, kind);
     file.title = "Open report";
-    file.defaultExtension = "txt";
-    file.filters[0] = {"Text files", "*.txt"};
-    file.filters[1] = {"All files", "*.*"};
+    if (filled) {
+      file.defaultExtension = "txt";
+      file.filters[0] = {"Text files", "*.txt"};
+      file.filters[1] = {"All files", "*.*"};
+    } else {
+      file.filters[1] = {"Bitmaps", "*.bmp"};
+    }
     preview(settings, [&](QDialog* shown) {
       auto* dialog = qobject_cast<QFileDialog*>(shown);
       QVERIFY(dialog);
@@ -93,11 +102,11 @@ class TestCommonDialogPreview : public QObject {
       QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
       QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
       QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-      QCOMPARE(dialog->defaultSuffix(), QStringLiteral("txt"));
+      QCOMPARE(dialog->defaultSuffix(), filled ? QStringLiteral("txt") : QString());
       QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath());
       const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-      QCOMPARE(comboTexts(types), QStringList({"Text files", "All files"}));
-      QCOMPARE(types->currentIndex(), 0);
+      QCOMPARE(comboTexts(types), filled ? QStringList({"Text files", "All files"}) : QStringList());
+      QCOMPARE(types->currentIndex(), filled ? 0 : -1);
     });
   }
 
@@ -163,18 +172,6 @@ class TestCommonDialogPreview : public QObject {
     QCOMPARE(config.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
   }
 
-  void noFileTypesWithoutAFirstFilterName_data() { fileKindsShowTitleModeSuffixAndFilterNames_data(); }
-  void noFileTypesWithoutAFirstFilterName() {
-    QFETCH(DialogKind, kind);
-    CommonDialogSettings settings;
-    settings.activeDialog = kind;
-    fileDialogSettings(settings, kind)->filters[1] = {"Bitmaps", "*.bmp"};
-    preview(settings, [](QDialog* dialog) {
-      QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->count(), 0);
-      QCOMPARE(qobject_cast<QFileDialog*>(dialog)->defaultSuffix(), QString());
-    });
-  }
-
   void fontDialogStartsWithTheWindowFontAndOffersAColour() {
     CommonDialogSettings settings;
     settings.activeDialog = DialogKind::Font;
@@ -223,17 +220,6 @@ class TestCommonDialogPreview : public QObject {
     });
     settings.showCustomColors = true;
     preview(settings, [](QDialog* dialog) { QVERIFY(definitionShown(dialog)); });
-  }
-
-  void theWindowActiveBeforeIsActivatedAgain() {
-    QWidget composer;
-    composer.show();
-    composer.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&composer));
-    CommonDialogSettings settings;
-    settings.activeDialog = DialogKind::Color;
-    preview(settings, [](QDialog* dialog) { QTRY_COMPARE(QApplication::activeWindow(), dialog); });
-    QTRY_COMPARE(QApplication::activeWindow(), &composer);
   }
 };
 
