@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "composer_settings.h"
+#include "test_support.h"
 
 #include <QtTest>
 
@@ -28,26 +29,6 @@ ComposerSettings everythingChanged() {
   return s;
 }
 
-bool isDefault(const MessageBoxSettings& m) {
-  return m.caption.empty() && m.text.empty() && m.lines.empty() && m.icon == IconChoice::Information &&
-         m.buttons == ButtonChoice::OK_OK && !m.systemModal && m.variable == "Result";
-}
-
-bool isDefault(const InputBoxSettings& i) {
-  return i.caption.empty() && i.prompt.empty() && i.defaultText.empty() && i.variable == "Result";
-}
-
-bool isDefault(const CommonDialogSettings& c) {
-  for (DialogKind kind : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
-    const FileDialogSettings& file = *fileDialogSettings(c, kind);
-    if (!file.title.empty() || !file.defaultExtension.empty()) return false;
-    for (const FilterRow& row : file.filters)
-      if (!row.name.empty() || !row.pattern.empty()) return false;
-  }
-  return c.activeDialog == DialogKind::Open && c.fontDevice == FontDevice::AllFonts && !c.allowCustomColors &&
-         !c.showCustomColors && !c.allowNonSolidColors && !c.useNearestSolidColor && !c.allowPrintToFile;
-}
-
 }  // namespace
 
 class TestComposerSettings : public QObject {
@@ -55,32 +36,24 @@ class TestComposerSettings : public QObject {
 
  private slots:
   void defaultsAreTheFreshWindowsState() {
-    const ComposerSettings s = defaults();
-    QCOMPARE(s.activeCreator, CreatorKind::MessageBox);
-    QVERIFY(isDefault(s.messageBox));
-    QVERIFY(isDefault(s.inputBox));
-    QVERIFY(isDefault(s.commonDialog));
+    QCOMPARE(defaults().activeCreator, CreatorKind::MessageBox);
+    QCOMPARE(fieldsAwayFromTheirDefaults(defaults()), QStringList());
   }
 
   void eachResetRestoresOnlyItsOwnCreator() {
     ComposerSettings s = everythingChanged();
+    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + inputBoxFields() + commonDialogFields());
     resetMessageBox(s);
-    QVERIFY(isDefault(s.messageBox));
-    QVERIFY(!isDefault(s.inputBox));
-    QVERIFY(!isDefault(s.commonDialog));
+    QCOMPARE(fieldsAwayFromTheirDefaults(s), inputBoxFields() + commonDialogFields());
     QCOMPARE(s.activeCreator, CreatorKind::CommonDialog);
 
     s = everythingChanged();
     resetInputBox(s);
-    QVERIFY(isDefault(s.inputBox));
-    QVERIFY(!isDefault(s.messageBox));
-    QVERIFY(!isDefault(s.commonDialog));
+    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + commonDialogFields());
 
     s = everythingChanged();
-    resetCommonDialog(s);
-    QVERIFY(isDefault(s.commonDialog));  // activeDialog back to Open as well
-    QVERIFY(!isDefault(s.messageBox));
-    QVERIFY(!isDefault(s.inputBox));
+    resetCommonDialog(s);  // activeDialog back to Open as well
+    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + inputBoxFields());
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include "composer_window_driver.h"
 #include "modal_dialog_probe.h"
+#include "test_support.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -69,48 +70,6 @@ class TestComposerWindow : public ComposerWindowTest {
       ui->clickTab("pcCommonDialog", 6);
       ui->click("ckAllowPrintToFile");
     }
-  }
-
-  // The fields of the three creators' settings that differ from what a fresh window holds.
-  static QStringList fieldsAwayFromTheirDefaults(const ComposerSettings& settings) {
-    const MessageBoxSettings& m = settings.messageBox;
-    const InputBoxSettings& i = settings.inputBox;
-    const CommonDialogSettings& c = settings.commonDialog;
-    QStringList changed;
-    const auto field = [&changed](const QString& name, bool atDefault) {
-      if (!atDefault) changed << name;
-    };
-    field("caption", m.caption.empty());
-    field("text", m.text.empty());
-    field("lines", m.lines.empty());
-    field("icon", m.icon == IconChoice::Information);
-    field("buttons", m.buttons == ButtonChoice::OK_OK);
-    field("systemModal", !m.systemModal);
-    field("variable", m.variable == "Result");
-    field("input caption", i.caption.empty());
-    field("prompt", i.prompt.empty());
-    field("defaultText", i.defaultText.empty());
-    field("input variable", i.variable == "Result");
-    field("activeDialog", c.activeDialog == DialogKind::Open);
-    const std::pair<DialogKind, QString> fileTabs[] = {{DialogKind::Open, "Open"},
-                                                       {DialogKind::Save, "Save"},
-                                                       {DialogKind::OpenPicture, "OpenPicture"},
-                                                       {DialogKind::SavePicture, "SavePicture"}};
-    for (const auto& [kind, name] : fileTabs) {
-      const FileDialogSettings& file = *fileDialogSettings(c, kind);
-      field(name + " title", file.title.empty());
-      field(name + " defaultExtension", file.defaultExtension.empty());
-      field(name + " filters", std::ranges::all_of(file.filters, [](const FilterRow& row) {
-              return row.name.empty() && row.pattern.empty();
-            }));
-    }
-    field("fontDevice", c.fontDevice == FontDevice::AllFonts);
-    field("allowCustomColors", !c.allowCustomColors);
-    field("showCustomColors", !c.showCustomColors);
-    field("allowNonSolidColors", !c.allowNonSolidColors);
-    field("useNearestSolidColor", !c.useNearestSolidColor);
-    field("allowPrintToFile", !c.allowPrintToFile);
-    return changed;
   }
 
   // The labels of the default button choice, and the colour boxes that depend on an unchecked box.
@@ -214,13 +173,7 @@ class TestComposerWindow : public ComposerWindowTest {
     QTest::addColumn<QString>("creator");
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QStringList>("changed");  // the fields set away from their defaults
-    const QStringList messageBox = {"caption", "text", "lines", "icon", "buttons", "systemModal", "variable"};
-    const QStringList inputBox = {"input caption", "prompt", "defaultText", "input variable"};
-    QStringList commonDialog = {"activeDialog"};
-    for (const char* kind : {"Open", "Save", "OpenPicture", "SavePicture"})
-      commonDialog << QString(kind) + " title" << QString(kind) + " defaultExtension" << QString(kind) + " filters";
-    commonDialog += {"fontDevice",          "allowCustomColors",    "showCustomColors",
-                     "allowNonSolidColors", "useNearestSolidColor", "allowPrintToFile"};
+    const QStringList messageBox = messageBoxFields(), inputBox = inputBoxFields(), commonDialog = commonDialogFields();
     const auto row = [](const char* name, const char* creator, const QStringList& presses, const QStringList& changed) {
       QTest::newRow(name) << creator << presses << changed;
     };
