@@ -119,9 +119,10 @@ void TfmAbout::laWebSiteMouseDown(QLabel* sender) { setLinkColor(sender, pressed
 void TfmAbout::laWebSiteMouseUp(QLabel* sender) { setLinkColor(sender, linkColor); }
 
 void TfmAbout::laWebSiteClick() {
-  runReportingErrors([this] { openThroughDesktop(QUrl(ui_->laWebSite->text())); });
+  runReportingErrors([this] { openThroughDesktop(QUrl(ui_->laWebSite->text()), showErrorReport); });
 }
 
 void TfmAbout::laEMailClick() {
-  runReportingErrors([this] { openThroughDesktop(QUrl(QStringLiteral("mailto:") + ui_->laEMail->text())); });
+  runReportingErrors(
+      [this] { openThroughDesktop(QUrl(QStringLiteral("mailto:") + ui_->laEMail->text()), showErrorReport); });
 }

@@ -4,12 +4,15 @@
 
 #include "platform_choice.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -47,6 +50,21 @@ bool waylandAnswers() {
   return connected;
 }
 
+// Qt's messages while the application object starts. Qt ends a start whose
+// platform cannot start with a fatal message and an abort; the program ends
+// with a line of its own instead. Other messages go to standard error as Qt's
+// own handler writes them.
+void endFailedPlatformStart(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+    return;
+  }
+  std::fprintf(stderr,
+               "quillmark: cannot start the Qt platform \"%s\": its plugin is missing or its display does not answer\n",
+               qgetenv("QT_QPA_PLATFORM").constData());
+  std::_Exit(1);
+}
+
 }  // namespace
 
 QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11Answers, bool waylandAnswers) {
@@ -64,7 +82,10 @@ PlatformChoice::PlatformChoice() {
     platforms = qtPlatformChoice(userChoice, x11_ != nullptr, waylandAnswers());
   }
   displayAnswers_ = !platforms.isEmpty();
-  if (displayAnswers_) qputenv("QT_QPA_PLATFORM", platforms);
+  if (!displayAnswers_) return;
+  qputenv("QT_QPA_PLATFORM", platforms);
+  qInstallMessageHandler(endFailedPlatformStart);
+  watchingStart_ = true;
 }
 
 PlatformChoice::~PlatformChoice() { release(); }
@@ -72,4 +93,6 @@ PlatformChoice::~PlatformChoice() { release(); }
 void PlatformChoice::release() {
   if (x11_) xcb_disconnect(x11_);
   x11_ = nullptr;
+  if (watchingStart_) qInstallMessageHandler(nullptr);
+  watchingStart_ = false;
 }

@@ -19,7 +19,9 @@ QByteArray qtPlatformChoice(const QByteArray& userChoice, bool x11Answers, bool 
 // the application object. The X11 connection made to find out is kept until
 // release(): when the last client of an X server that nothing else uses yet
 // disconnects, the server resets, and the application's own connection, made
-// in that moment, would be refused.
+// in that moment, would be refused. Until release() a platform that cannot
+// start (its plugin missing, its display not answering) ends the program with
+// one line and status 1, where Qt would abort with a core dump.
 class PlatformChoice {
  public:
   PlatformChoice();
@@ -35,4 +37,5 @@ class PlatformChoice {
  private:
   xcb_connection_t* x11_ = nullptr;
   bool displayAnswers_ = false;
+  bool watchingStart_ = false;
 };

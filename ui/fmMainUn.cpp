@@ -366,7 +366,9 @@ void TfmMain::sbCopyClick() {
 
 void TfmMain::setAboutBox(QDialog* aboutBox) { aboutBox_ = aboutBox; }
 
-void TfmMain::sbHelpClick() { runReportingErrors(openHelpFile); }
+void TfmMain::sbHelpClick() {
+  runReportingErrors([] { openHelpFile(showErrorReport); });
+}
 
 void TfmMain::sbAboutClick() {
   if (aboutBox_ != nullptr) aboutBox_->exec();

@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 
 # The application shell as a user meets it: the splash window first and alone, gone after
-# about three seconds, then the composer window; "&Test" shows a message box titled
+# about three seconds, then the composer window, of the window class that the desktop
+# entry names and titled with the version; "&Test" shows a message box titled
 # exactly with the typed caption, or with none; "&About" and its links; "&Help" hands the
 # help file beside the executable to the desktop; "E&xit" ends the program with status 0.
 # It runs in a locale without UTF-8 and with a home folder the program cannot write to.
@@ -68,6 +69,13 @@ done
 window=$(wait_for_composer_window $pid) || fail "the composer window did not appear"
 xdotool windowfocus --sync "$window"
 sleep 0.5
+
+# The window class is the one the desktop entry names, so that docks find the entry; the
+# title is the program's with its version.
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../packaging/org.example.quillmark.desktop")
+[[ $entry_class == Quillmark && "$(xprop -id "$window" WM_CLASS)" == "WM_CLASS(STRING) = \"quillmark\", \"$entry_class\"" ]] ||
+  fail "window class $(xprop -id "$window" WM_CLASS), desktop entry's $entry_class"
+[[ "$(titles_of "$window")" == "$(titles "Quillmark 1.0")" ]] || fail "composer window title: $(titles_of "$window")"
 
 # "&Test" with a caption, then with none: the message box's title is exactly that.
 keys alt+c

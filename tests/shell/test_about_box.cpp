@@ -4,29 +4,45 @@
 
 #include "AboutUn.h"
 #include "SplashUn.h"
+#include "modal_dialog_probe.h"
 
-#include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <memory>
 
-// Records the addresses handed to the desktop instead of opening them.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void open(const QUrl& url) { opened.append(url); }
-};
-
 class TestAboutBox : public QObject {
   Q_OBJECT
 
+  // The addresses that the desktop's opener was given, one a line.
+  QStringList opened() const {
+    QFile file(opener_.filePath(QStringLiteral("opened")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  }
+  // The status that the desktop's opener ends with from now on.
+  void openerEndsWith(int status) {
+    QFile file(opener_.filePath(QStringLiteral("status")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(status));
+  }
+
  private slots:
+  // The desktop's opener is replaced by one first on the path, which writes down what it
+  // is given and ends with the status written for it.
+  void initTestCase() {
+    QVERIFY(opener_.isValid());
+    QFile script(opener_.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(
+        QStringLiteral("#!/bin/sh\necho \"$1\" >>'%1/opened'\nexit $(cat '%1/status')\n").arg(opener_.path()).toUtf8());
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(opener_.path()) + ':' + qgetenv("PATH"));
+  }
   void init() {
     auto splash = std::make_unique<TfmSplash>();
     about_ = std::make_unique<TfmAbout>(*splash);
@@ -88,8 +104,8 @@ class TestAboutBox : public QObject {
     QFETCH(QString, link);
     QFETCH(Qt::MouseButton, button);
     QFETCH(QUrl, address);
-    UrlRecorder recorder;
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    QFile::remove(opener_.filePath(QStringLiteral("opened")));
+    openerEndsWith(0);
     about_->show();
     auto* label = about_->findChild<QLabel*>(link);
     QVERIFY(label);
@@ -102,12 +118,37 @@ class TestAboutBox : public QObject {
     QCOMPARE(color(), QColor(Qt::red));
     QTest::mouseRelease(label, button, {}, QPoint(-5, -5));
     QCOMPARE(color(), QColor(Qt::blue));
-    QVERIFY(recorder.opened.isEmpty());
 
     QTest::mouseClick(label, button);
     QCOMPARE(color(), QColor(Qt::blue));
-    QCOMPARE(recorder.opened, address.isEmpty() ? QList<QUrl>{} : QList<QUrl>{address});
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+    // The opener runs on its own; give one that should not run the time to show itself.
+    if (address.isEmpty()) QTest::qWait(300);
+    QTRY_COMPARE(opened(), address.isEmpty() ? QStringList() : QStringList(address.toString()));
+  }
+
+  // An opener that fails, after the address was handed over, ends in the error report.
+  void aFailingOpenerEndsInTheErrorReport_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("no program for the address")
+        << 3 << QStringLiteral("The desktop has no program to open https://www.example.org/.");
+    QTest::newRow("opening failed")
+        << 4 << QStringLiteral("The desktop could not open https://www.example.org/ (xdg-open ended with status 4)");
+  }
+  void aFailingOpenerEndsInTheErrorReport() {
+    QFETCH(int, status);
+    QFETCH(QString, report);
+    openerEndsWith(status);
+    about_->show();
+    ModalDialogProbe probe([&](QDialog* dialog) {
+      auto* box = qobject_cast<QMessageBox*>(dialog);
+      QVERIFY(box);
+      QCOMPARE(box->windowTitle(), QStringLiteral("Quillmark 1.0"));
+      QCOMPARE(box->text(), report);
+    });
+    QTest::mouseClick(about_->findChild<QLabel*>(QStringLiteral("laWebSite")), Qt::LeftButton);
+    QTRY_VERIFY(probe.seen());
+    QVERIFY(about_->isVisible());
   }
 
   // A separator's bevel line runs along the top of its box; below it is the background.
@@ -154,6 +195,7 @@ class TestAboutBox : public QObject {
   }
 
  private:
+  QTemporaryDir opener_;
   std::unique_ptr<TfmAbout> about_;
 };
 

@@ -46,8 +46,17 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
 }
 
 void showFileDialog(const FileDialogRequest& request) {
-  QFileDialog dialog;
+  // Made in the current directory, the dialog starts with that folder alone in its Back
+  // history; made without one, Qt would first show the folder last visited in an earlier
+  // preview, and Back would lead there.
+  QFileDialog dialog(nullptr, QString(), QDir::currentPath());
   configureFileDialog(dialog, request);
-  if (request.picturePane) attachPicturePane(dialog);
+  if (request.picturePane) {
+    const QSize plain = dialog.size();
+    attachPicturePane(dialog);
+    // The standard controls keep the plain dialog's area; the pane's strip is added.
+    if (const auto* pane = dialog.findChild<QWidget*>(QStringLiteral("PicturePanel")))
+      dialog.resize(plain.width() + pane->width(), plain.height());
+  }
   execCommonDialog(dialog);
 }

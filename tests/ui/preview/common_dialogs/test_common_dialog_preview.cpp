@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -162,6 +163,8 @@ class TestCommonDialogPreview : public QObject {
       QCOMPARE(files->viewMode(), startMode);
       QCOMPARE(files->directory().absolutePath(), QDir::currentPath());
       QVERIFY(!files->history().contains(elsewhere.path()));
+      const auto* back = files->findChild<QToolButton*>(QStringLiteral("backButton"));
+      QVERIFY(back && !back->isEnabled());
     });
     settings.activeDialog = DialogKind::Color;
     settings.allowCustomColors = true;
@@ -170,6 +173,23 @@ class TestCommonDialogPreview : public QObject {
     QCOMPARE(home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     QCOMPARE(config.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+  }
+
+  // The picture kinds are the plain kind's dialog with the pane's strip added on the right.
+  void pictureDialogsAreWiderByThePanesStrip() {
+    for (const auto& [plainKind, pictureKind] :
+         {std::pair(DialogKind::Open, DialogKind::OpenPicture), std::pair(DialogKind::Save, DialogKind::SavePicture)}) {
+      CommonDialogSettings settings;
+      settings.activeDialog = plainKind;
+      QSize plain;
+      preview(settings, [&](QDialog* dialog) { plain = dialog->size(); });
+      settings.activeDialog = pictureKind;
+      preview(settings, [&](QDialog* dialog) {
+        const auto* pane = dialog->findChild<QWidget*>(QStringLiteral("PicturePanel"));
+        QVERIFY(pane);
+        QCOMPARE(dialog->size(), plain + QSize(pane->width(), 0));
+      });
+    }
   }
 
   void fontDialogStartsWithTheWindowFontAndOffersAColour() {
