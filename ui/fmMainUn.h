@@ -47,7 +47,6 @@ class TfmMain : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void setUpControls();
   void numberButtonGroups();
   void connectHandlers();
   std::vector<QWidget*> accessKeyOrder() const;
@@ -74,6 +73,7 @@ class TfmMain : public QWidget {
   void sbHelpClick();
   void sbAboutClick();
   void sbExitClick();
+  void buttonChoiceClick(int id);
   void sbOK_OKClick();
   void sbOK_OKCancelClick();
   void sbCancel_OKCancelClick();
