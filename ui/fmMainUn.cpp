@@ -17,6 +17,7 @@
 #include "error_report.h"
 #include "outer_placement.h"
 #include "qt_clipboard.h"
+#include "readable_colour.h"
 #include "show_preview.h"
 #include "variable_name_rule.h"
 
@@ -81,6 +82,7 @@ TfmMain::TfmMain(QWidget* parent)
       {ui_->edSavePictureDialogTitle, ui_->edSavePictureDialogDefaultExtension, ui_->sgSavePictureDialogFilter},
   }};
   FormCreate();
+  applyReadableColours();
   numberButtonGroups();
   connectHandlers();
   new AccessKeyDispatch(this, [this] { return accessKeyOrder(); });
@@ -89,6 +91,10 @@ TfmMain::TfmMain(QWidget* parent)
   writeInputBox(initial.inputBox);
   writeCommonDialog(initial.commonDialog);
   switchCreator(CreatorKind::MessageBox);
+  // The keyboard starts on the tab bar, the first of the window's stops. The creators'
+  // stop, after the last, stands first in the (circular) focus chain, where the window
+  // would otherwise begin.
+  ui_->pcMessageBox->setFocus();
   // Centred on the whole screen by the outer rectangle, frame included.
   new OuterPlacement(this, [this](QSize outer) {
     const QRect area = screen()->geometry();
@@ -112,6 +118,28 @@ void TfmMain::FormCreate() {
     if (QWidget* field = label->buddy()) field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
   ui_->cbMessageBoxCaption->lineEdit()->setAccessibleName(ui_->cbMessageBoxCaption->accessibleName());
   for (QCheckBox* box : findChildren<QCheckBox*>()) widenToCaption(box);
+}
+
+// The red notes and the grey behind the header's and the creator panel's white captions,
+// in shades that stay readable where the palette is dark or of high contrast.
+void TfmMain::applyReadableColours() {
+  const auto paint = [](QWidget* control, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+  };
+  const QColor note = readableColour(FixedColour::Note, palette());
+  for (QLabel* label :
+       {ui_->laButtons, ui_->laDefaultButton, ui_->laMessageBoxVariableNote, ui_->laInputBoxVariableNote})
+    paint(label, QPalette::WindowText, note);
+  const QColor panel = readableColour(FixedColour::CaptionedPanel, palette());
+  for (BevelPanel* bar : {ui_->paHeader, ui_->paMenu}) paint(bar, QPalette::Window, panel);
+}
+
+// A palette that changes while the program runs (the desktop's theme) shades them anew.
+void TfmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) applyReadableColours();
+  QWidget::changeEvent(event);
 }
 
 void TfmMain::numberButtonGroups() {

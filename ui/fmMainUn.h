@@ -45,8 +45,10 @@ class TfmMain : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void applyReadableColours();
   void numberButtonGroups();
   void connectHandlers();
   std::vector<QWidget*> accessKeyOrder() const;

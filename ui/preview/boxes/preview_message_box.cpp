@@ -66,7 +66,7 @@ PreviewMessageBox::PreviewMessageBox(const MessageBoxRequest& request, QWidget* 
   setTextFormat(Qt::PlainText);
   setText(displayedText(request.text, *screen(), fontMetrics()));
   setIcon(qtIcon(type.icon));
-  if (auto* iconLabel = findChild<QLabel*>(QStringLiteral("qt_msgbox_icon_label")))
+  if (auto* iconLabel = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
     iconLabel->setAccessibleName(iconName(type.icon));
   setWindowModality(Qt::ApplicationModal);
   // One role for every button keeps them in the order they are added; the
