@@ -33,6 +33,14 @@ QColor fixedColour(FixedColour which) {
   return {};
 }
 
+// The program's style (Fusion) paints tab pages in the button colour lightened, the more
+// so the darker it is, and a little less saturated.
+QColor tabPageColour(const QColor& button) {
+  QColor colour = button.lighter(100 + std::max(1, (180 - qGray(button.rgb())) / 6));
+  colour.setHsv(colour.hue(), colour.saturation() * 3 / 4, colour.value());
+  return colour.lighter(104);
+}
+
 bool readableOn(const QColor& colour, std::initializer_list<QColor> backgrounds) {
   return std::all_of(backgrounds.begin(), backgrounds.end(),
                      [&](const QColor& background) { return contrastRatio(colour, background) >= minimumContrast; });
@@ -67,14 +75,15 @@ QColor readableColour(FixedColour which, const QPalette& palette) {
   const QColor fixed = fixedColour(which);
   if (luminance(window) >= luminance(text) && contrastRatio(window, text) < highContrast) return fixed;
   const QColor button = palette.color(QPalette::Button);
+  const QColor tabPage = tabPageColour(button);
   switch (which) {
     case FixedColour::CaptionedPanel:
       return nearestReadable(fixed, {QColor(Qt::white)});
     case FixedColour::Link:
-      if (readableOn(palette.color(QPalette::Link), {window, button})) return palette.color(QPalette::Link);
+      if (readableOn(palette.color(QPalette::Link), {window, button, tabPage})) return palette.color(QPalette::Link);
       break;
     case FixedColour::Note:
       break;
   }
-  return nearestReadable(fixed, {window, button});
+  return nearestReadable(fixed, {window, button, tabPage});
 }

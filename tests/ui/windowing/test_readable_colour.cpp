@@ -25,39 +25,44 @@ class TestReadableColour : public QObject {
 
  private slots:
   // On the default light palette each colour stays as the windows fix it. Elsewhere: a
-  // colour of the fixed one's hue, 4.5:1 from the window and the tab pages (text) or from
-  // the white captions (panel), unless the row expects the palette's own link colour.
+  // colour of the fixed one's hue, 4.5:1 from the window, the buttons and the tab pages as
+  // the screen shows them (text) or from the white captions (panel), unless the row
+  // expects the palette's own link colour.
   void keepsTheHueAndReachesTheContrast_data() {
     QTest::addColumn<QPalette>("palette");
-    QTest::addColumn<QColor>("note");  // exactly this colour; invalid: any readable one
+    QTest::addColumn<QColor>("tabPage");  // as the screen shows a tab page under the palette
+    QTest::addColumn<QColor>("note");     // exactly this colour; invalid: any readable one
     QTest::addColumn<QColor>("link");
     QTest::addColumn<QColor>("panel");
     const QColor any;
-    QTest::newRow("default light") << QApplication::palette() << QColor(255, 0, 0) << QColor(0, 0, 255)
-                                   << QColor(128, 128, 128);
-    QTest::newRow("Adwaita-dark") << scheme("#353535", "#eeeeec", "#353535", "#2a76c6") << any << any << any;
-    QTest::newRow("Qt darker scheme") << scheme("#222020", "#ffffff", "#424245", "#0986d3") << any << any << any;
-    QTest::newRow("black high contrast") << scheme("#000000", "#ffffff", "#000000", "#0000ff") << any << any << any;
+    QTest::newRow("default light") << QApplication::palette() << QColor(0xfb, 0xfb, 0xfb) << QColor(255, 0, 0)
+                                   << QColor(0, 0, 255) << QColor(128, 128, 128);
+    QTest::newRow("Adwaita-dark") << scheme("#353535", "#eeeeec", "#353535", "#2a76c6") << QColor(0x43, 0x43, 0x43)
+                                  << any << any << any;
+    QTest::newRow("Qt darker scheme") << scheme("#222020", "#ffffff", "#424245", "#0986d3") << QColor(0x53, 0x53, 0x55)
+                                      << any << any << any;
+    QTest::newRow("black high contrast") << scheme("#000000", "#ffffff", "#000000", "#0000ff") << QColor(Qt::black)
+                                         << any << any << any;
     QTest::newRow("black high contrast, yellow links")
-        << scheme("#000000", "#ffffff", "#000000", "#ffff00") << any << QColor(255, 255, 0) << any;
-    QTest::newRow("white high contrast") << scheme("#ffffff", "#000000", "#ffffff", "#0000ee") << any
-                                         << QColor(0, 0, 238) << any;
+        << scheme("#000000", "#ffffff", "#000000", "#ffff00") << QColor(Qt::black) << any << QColor(255, 255, 0) << any;
+    QTest::newRow("white high contrast") << scheme("#ffffff", "#000000", "#ffffff", "#0000ee") << QColor(Qt::white)
+                                         << any << QColor(0, 0, 238) << any;
   }
   void keepsTheHueAndReachesTheContrast() {
     QFETCH(QPalette, palette);
+    QFETCH(QColor, tabPage);
     QFETCH(QColor, note);
     QFETCH(QColor, link);
     QFETCH(QColor, panel);
     const QColor window = palette.color(QPalette::Window);
-    const QColor tabPage = palette.color(QPalette::Button);
     const struct {
       FixedColour which;
       QColor expected;
       int hue;
       std::vector<QColor> backgrounds;
     } cases[] = {
-        {FixedColour::Note, note, 0, {window, tabPage}},
-        {FixedColour::Link, link, 240, {window, tabPage}},
+        {FixedColour::Note, note, 0, {window, palette.color(QPalette::Button), tabPage}},
+        {FixedColour::Link, link, 240, {window, palette.color(QPalette::Button), tabPage}},
         {FixedColour::CaptionedPanel, panel, -1, {Qt::white}},
     };
     for (const auto& [which, expected, hue, backgrounds] : cases) {
