@@ -46,9 +46,10 @@ bool readableOn(const QColor& colour, std::initializer_list<QColor> backgrounds)
                      [&](const QColor& background) { return contrastRatio(colour, background) >= minimumContrast; });
 }
 
-// The colour of the same hue and saturation nearest in lightness to `colour` that is
-// readable on every background; black or white where none is.
+// `colour` itself where it is readable on every background, else the colour of the same hue
+// and saturation nearest to it in lightness that is; black or white where none is.
 QColor nearestReadable(const QColor& colour, std::initializer_list<QColor> backgrounds) {
+  if (readableOn(colour, backgrounds)) return colour;
   const float hue = std::max(colour.hslHueF(), 0.0F);
   const int lightness = colour.lightness();
   for (int step = 0; step <= 255; ++step) {

@@ -41,8 +41,8 @@ class TestReadableColour : public QObject {
                                   << any << any << any;
     QTest::newRow("Qt darker scheme") << scheme("#222020", "#ffffff", "#424245", "#0986d3") << QColor(0x53, 0x53, 0x55)
                                       << any << any << any;
-    QTest::newRow("black high contrast") << scheme("#000000", "#ffffff", "#000000", "#0000ff") << QColor(Qt::black)
-                                         << any << any << any;
+    QTest::newRow("black high contrast, red already readable")
+        << scheme("#000000", "#ffffff", "#000000", "#0000ff") << QColor(Qt::black) << QColor(255, 0, 0) << any << any;
     QTest::newRow("black high contrast, yellow links")
         << scheme("#000000", "#ffffff", "#000000", "#ffff00") << QColor(Qt::black) << any << QColor(255, 255, 0) << any;
     QTest::newRow("white high contrast") << scheme("#ffffff", "#000000", "#ffffff", "#0000ee") << QColor(Qt::white)
