@@ -9,8 +9,10 @@
 #include "composer_fonts.h"
 #include "desktop_open.h"
 #include "error_report.h"
+#include "link_label.h"
 #include "modal_window_in_view.h"
 #include "outer_placement.h"
+#include "readable_colour.h"
 #include "shell_fonts.h"
 #include "ui_AboutUn.h"
 
@@ -21,14 +23,12 @@
 
 namespace {
 
-void setLinkColor(QLabel* link, const QColor& color) {
+// Blue, red while pressed; other shades of them where the palette needs them to be read.
+void setLinkColor(QLabel* link, FixedColour which) {
   QPalette palette = link->palette();
-  palette.setColor(QPalette::WindowText, color);
+  palette.setColor(QPalette::WindowText, readableColour(which, link->parentWidget()->palette()));
   link->setPalette(palette);
 }
-
-const QColor linkColor(0, 0, 255);
-const QColor pressedLinkColor(255, 0, 0);
 
 }  // namespace
 
@@ -57,10 +57,12 @@ TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
-    setLinkColor(link, linkColor);
+    setLinkColor(link, FixedColour::Link);
     link->installEventFilter(this);
   }
   connect(ui_->buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
+  connect(ui_->laWebSite, &LinkLabel::activated, this, &TfmAbout::laWebSiteClick);
+  connect(ui_->laEMail, &LinkLabel::activated, this, &TfmAbout::laEMailClick);
   // Centred on the screen by the outer rectangle, frame included.
   new OuterPlacement(this, [this](QSize outer) {
     const QRect area = screen()->geometry();
@@ -78,8 +80,8 @@ void TfmAbout::FormCreate(const TfmSplash& splash) {
   setFixedSize(size());
 }
 
-// The links are labels: a press of any mouse button turns one red, the release turns it
-// blue again, and a release of the left button over the link that was pressed is its click.
+// The links are labels that Tab reaches and Enter or Space opens; a press of any mouse button turns one red, the
+// release turns it blue again, and a release of the left button over the link that was pressed is its click.
 bool TfmAbout::eventFilter(QObject* watched, QEvent* event) {
   auto* link = qobject_cast<QLabel*>(watched);
   const bool press = event->type() == QEvent::MouseButtonPress;
@@ -114,9 +116,9 @@ void TfmAbout::closeEvent(QCloseEvent* event) {
 
 void TfmAbout::buOKClick() { accept(); }
 
-void TfmAbout::laWebSiteMouseDown(QLabel* sender) { setLinkColor(sender, pressedLinkColor); }
+void TfmAbout::laWebSiteMouseDown(QLabel* sender) { setLinkColor(sender, FixedColour::Note); }
 
-void TfmAbout::laWebSiteMouseUp(QLabel* sender) { setLinkColor(sender, linkColor); }
+void TfmAbout::laWebSiteMouseUp(QLabel* sender) { setLinkColor(sender, FixedColour::Link); }
 
 void TfmAbout::laWebSiteClick() {
   runReportingErrors([this] { openThroughDesktop(QUrl(ui_->laWebSite->text()), showErrorReport); });

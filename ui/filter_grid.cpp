@@ -68,7 +68,7 @@ FilterGrid::FilterGrid(QWidget* parent) : QTableWidget(filterRowCount, 2, parent
   titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   titles->setSectionsClickable(false);
   titles->setHighlightSections(false);
-  setHeaderTexts(QString(), QString());
+  setHorizontalHeaderLabels({QStringLiteral("Filter Name"), QStringLiteral("Filter")});
   setColumnWidthAt96Dpi(columnWidth96Dpi_);
   setRowHeightAt96Dpi(rowHeight96Dpi_);
 
@@ -84,10 +84,6 @@ void FilterGrid::setRowHeightAt96Dpi(int pixels) {
   rowHeight96Dpi_ = pixels;
   verticalHeader()->setDefaultSectionSize(scaled(*this, pixels));
   horizontalHeader()->setFixedHeight(scaled(*this, pixels));
-}
-
-void FilterGrid::setHeaderTexts(const QString& nameTitle, const QString& patternTitle) {
-  setHorizontalHeaderLabels({nameTitle, patternTitle});
 }
 
 FilterRows FilterGrid::rows() const {

@@ -39,8 +39,6 @@ class FilterGrid : public QTableWidget {
   int rowHeightAt96Dpi() const { return rowHeight96Dpi_; }
   void setRowHeightAt96Dpi(int pixels);
 
-  void setHeaderTexts(const QString& nameTitle, const QString& patternTitle);
-
   // The data rows in order: column 1 is the name, column 2 the pattern, as UTF-8.
   FilterRows rows() const;
 

@@ -17,6 +17,7 @@
 #include "error_report.h"
 #include "outer_placement.h"
 #include "qt_clipboard.h"
+#include "readable_colour.h"
 #include "show_preview.h"
 #include "variable_name_rule.h"
 
@@ -80,7 +81,8 @@ TfmMain::TfmMain(QWidget* parent)
       {ui_->edOpenPictureDialogTitle, ui_->edOpenPictureDialogDefaultExtension, ui_->sgOpenPictureDialogFilter},
       {ui_->edSavePictureDialogTitle, ui_->edSavePictureDialogDefaultExtension, ui_->sgSavePictureDialogFilter},
   }};
-  setUpControls();
+  FormCreate();
+  applyReadableColours();
   numberButtonGroups();
   connectHandlers();
   new AccessKeyDispatch(this, [this] { return accessKeyOrder(); });
@@ -89,52 +91,55 @@ TfmMain::TfmMain(QWidget* parent)
   writeInputBox(initial.inputBox);
   writeCommonDialog(initial.commonDialog);
   switchCreator(CreatorKind::MessageBox);
+  // The keyboard starts on the tab bar, the first of the window's stops. The creators'
+  // stop, after the last, stands first in the (circular) focus chain, where the window
+  // would otherwise begin.
+  ui_->pcMessageBox->setFocus();
   // Centred on the whole screen by the outer rectangle, frame included.
   new OuterPlacement(this, [this](QSize outer) {
     const QRect area = screen()->geometry();
     return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
   });
-  FormCreate();
 }
 
 TfmMain::~TfmMain() = default;
 
 // What the form cannot say: the header font in pixels, the page controls' tab bars, the
-// caption box's unlimited free text, the labels' fields and the check boxes' width.
-void TfmMain::setUpControls() {
+// caption box's unlimited free text, the fields' names for screen readers and the check
+// boxes' width.
+void TfmMain::FormCreate() {
   ui_->laHeader->setFont(creatorHeaderFont());
   for (QTabWidget* pages : {ui_->pcMessageBox, ui_->pcInputBox, ui_->pcCommonDialog}) setUpPageControl(pages);
   ui_->cbMessageBoxCaption->setCompleter(nullptr);
   ui_->cbMessageBoxCaption->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-  const std::pair<QLabel*, QWidget*> fieldLabels[] = {
-      {ui_->laCaption, ui_->cbMessageBoxCaption},
-      {ui_->laText, ui_->meMessageBoxText},
-      {ui_->laMessageBoxVariable, ui_->edMessageBoxVariable},
-      {ui_->laInputBoxCaption, ui_->edInputBoxCaption},
-      {ui_->laInputBoxText, ui_->edInputBoxText},
-      {ui_->laDefault, ui_->edInputBoxDefault},
-      {ui_->laInputBoxVariable, ui_->edInputBoxVariable},
-      {ui_->laOpenDialogTitle, ui_->edOpenDialogTitle},
-      {ui_->laOpenDialogDefaultExtension, ui_->edOpenDialogDefaultExtension},
-      {ui_->laOpenDialogFilter, ui_->sgOpenDialogFilter},
-      {ui_->laSaveDialogTitle, ui_->edSaveDialogTitle},
-      {ui_->laSaveDialogDefaultExtension, ui_->edSaveDialogDefaultExtension},
-      {ui_->laSaveDialogFilter, ui_->sgSaveDialogFilter},
-      {ui_->laOpenPictureDialogTitle, ui_->edOpenPictureDialogTitle},
-      {ui_->laOpenPictureDialogDefaultExtension, ui_->edOpenPictureDialogDefaultExtension},
-      {ui_->laOpenPictureDialogFilter, ui_->sgOpenPictureDialogFilter},
-      {ui_->laSavePictureDialogTitle, ui_->edSavePictureDialogTitle},
-      {ui_->laSavePictureDialogDefaultExtension, ui_->edSavePictureDialogDefaultExtension},
-      {ui_->laSavePictureDialogFilter, ui_->sgSavePictureDialogFilter},
-  };
-  // A screen reader names each field by its label; Qt reads the buddy's text
-  // for edits but not for the filter grids, so every field gets it as its name.
-  for (const auto& [label, field] : fieldLabels) {
-    label->setBuddy(field);
-    field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
-  }
+  // A screen reader names each field by its label; Qt reads the buddy's text for edits
+  // but not for the filter grids, so every labelled field gets it as its name.
+  for (const QLabel* label : findChildren<QLabel*>())
+    if (QWidget* field = label->buddy()) field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
   ui_->cbMessageBoxCaption->lineEdit()->setAccessibleName(ui_->cbMessageBoxCaption->accessibleName());
   for (QCheckBox* box : findChildren<QCheckBox*>()) widenToCaption(box);
+}
+
+// The red notes and the grey behind the header's and the creator panel's white captions,
+// in shades that stay readable where the palette is dark or of high contrast.
+void TfmMain::applyReadableColours() {
+  const auto paint = [](QWidget* control, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+  };
+  const QColor note = readableColour(FixedColour::Note, palette());
+  for (QLabel* label :
+       {ui_->laButtons, ui_->laDefaultButton, ui_->laMessageBoxVariableNote, ui_->laInputBoxVariableNote})
+    paint(label, QPalette::WindowText, note);
+  const QColor panel = readableColour(FixedColour::CaptionedPanel, palette());
+  for (BevelPanel* bar : {ui_->paHeader, ui_->paMenu}) paint(bar, QPalette::Window, panel);
+}
+
+// A palette that changes while the program runs (the desktop's theme) shades them anew.
+void TfmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) applyReadableColours();
+  QWidget::changeEvent(event);
 }
 
 void TfmMain::numberButtonGroups() {
@@ -158,22 +163,7 @@ void TfmMain::connectHandlers() {
   connect(ui_->sbHelp, &QPushButton::clicked, this, &TfmMain::sbHelpClick);
   connect(ui_->sbAbout, &QPushButton::clicked, this, &TfmMain::sbAboutClick);
   connect(ui_->sbExit, &QPushButton::clicked, this, &TfmMain::sbExitClick);
-  const std::pair<QToolButton*, void (TfmMain::*)()> choiceHandlers[] = {
-      {ui_->sbOK_OK, &TfmMain::sbOK_OKClick},
-      {ui_->sbOK_OKCancel, &TfmMain::sbOK_OKCancelClick},
-      {ui_->sbCancel_OKCancel, &TfmMain::sbCancel_OKCancelClick},
-      {ui_->sbYes_YesNo, &TfmMain::sbYes_YesNoClick},
-      {ui_->sbNo_YesNo, &TfmMain::sbNo_YesNoClick},
-      {ui_->sbYes_YesNoCancel, &TfmMain::sbYes_YesNoCancelClick},
-      {ui_->sbNo_YesNoCancel, &TfmMain::sbNo_YesNoCancelClick},
-      {ui_->sbCancel_YesNoCancel, &TfmMain::sbCancel_YesNoCancelClick},
-      {ui_->sbAbort_AbortRetryIgnore, &TfmMain::sbAbort_AbortRetryIgnoreClick},
-      {ui_->sbRetry_AbortRetryIgnore, &TfmMain::sbRetry_AbortRetryIgnoreClick},
-      {ui_->sbIgnore_AbortRetryIgnore, &TfmMain::sbIgnore_AbortRetryIgnoreClick},
-      {ui_->sbRetry_RetryCancel, &TfmMain::sbRetry_RetryCancelClick},
-      {ui_->sbCancel_RetryCancel, &TfmMain::sbCancel_RetryCancelClick},
-  };
-  for (const auto& [button, handler] : choiceHandlers) connect(button, &QToolButton::clicked, this, handler);
+  connect(ui_->buttonChoiceButtons, &QButtonGroup::idClicked, this, &TfmMain::buttonChoiceClick);
   connect(ui_->ckAllowFullOpen, &QCheckBox::toggled, this, &TfmMain::ckAllowFullOpenClick);
   connect(ui_->ckAllowNonSolidColor, &QCheckBox::toggled, this, &TfmMain::ckAllowNonSolidColorClick);
   for (const FileDialogTab& tab : fileDialogTabs_) {
@@ -208,15 +198,7 @@ bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
 CreatorKind TfmMain::activeCreator() const { return static_cast<CreatorKind>(ui_->creatorButtons->checkedId()); }
 
 QTabWidget* TfmMain::pageControl(CreatorKind kind) const {
-  switch (kind) {
-    case CreatorKind::MessageBox:
-      return ui_->pcMessageBox;
-    case CreatorKind::InputBox:
-      return ui_->pcInputBox;
-    case CreatorKind::CommonDialog:
-      return ui_->pcCommonDialog;
-  }
-  return ui_->pcMessageBox;
+  return std::array{ui_->pcMessageBox, ui_->pcInputBox, ui_->pcCommonDialog}.at(static_cast<std::size_t>(kind));
 }
 
 const FileDialogTab& TfmMain::fileDialogTab(DialogKind kind) const {
@@ -265,11 +247,6 @@ CommonDialogSettings TfmMain::readCommonDialog() const {
   settings.useNearestSolidColor = ui_->ckUseNearestColor->isChecked();
   settings.allowPrintToFile = ui_->ckAllowPrintToFile->isChecked();
   return settings;
-}
-
-void TfmMain::FormCreate() {
-  for (const FileDialogTab& tab : fileDialogTabs_)
-    tab.filter->setHeaderTexts(QStringLiteral("Filter Name"), QStringLiteral("Filter"));
 }
 
 void TfmMain::switchCreator(CreatorKind kind) {
@@ -321,9 +298,7 @@ void TfmMain::showButtonChoice(ButtonChoice choice) {
 }
 
 void TfmMain::sbMessageBoxClick() { switchCreator(CreatorKind::MessageBox); }
-
 void TfmMain::sbInputBoxClick() { switchCreator(CreatorKind::InputBox); }
-
 void TfmMain::sbCommonDialogClick() { switchCreator(CreatorKind::CommonDialog); }
 
 // Returns the active creator's settings to their defaults, written into its controls, and
@@ -376,30 +351,39 @@ void TfmMain::sbAboutClick() {
 
 void TfmMain::sbExitClick() { close(); }
 
+// The group's ids are the ButtonChoice values, so the id picks the choice's own handler.
+void TfmMain::buttonChoiceClick(int id) {
+  static constexpr void (TfmMain::*handlers[])() = {
+      &TfmMain::sbOK_OKClick,
+      &TfmMain::sbOK_OKCancelClick,
+      &TfmMain::sbCancel_OKCancelClick,
+      &TfmMain::sbYes_YesNoClick,
+      &TfmMain::sbNo_YesNoClick,
+      &TfmMain::sbYes_YesNoCancelClick,
+      &TfmMain::sbNo_YesNoCancelClick,
+      &TfmMain::sbCancel_YesNoCancelClick,
+      &TfmMain::sbAbort_AbortRetryIgnoreClick,
+      &TfmMain::sbRetry_AbortRetryIgnoreClick,
+      &TfmMain::sbIgnore_AbortRetryIgnoreClick,
+      &TfmMain::sbRetry_RetryCancelClick,
+      &TfmMain::sbCancel_RetryCancelClick,
+  };
+  static_assert(std::size(handlers) == std::size(allButtonChoices));
+  (this->*handlers[id])();
+}
+
 void TfmMain::sbOK_OKClick() { showButtonChoice(ButtonChoice::OK_OK); }
-
 void TfmMain::sbOK_OKCancelClick() { showButtonChoice(ButtonChoice::OK_OKCancel); }
-
 void TfmMain::sbCancel_OKCancelClick() { showButtonChoice(ButtonChoice::Cancel_OKCancel); }
-
 void TfmMain::sbYes_YesNoClick() { showButtonChoice(ButtonChoice::Yes_YesNo); }
-
 void TfmMain::sbNo_YesNoClick() { showButtonChoice(ButtonChoice::No_YesNo); }
-
 void TfmMain::sbYes_YesNoCancelClick() { showButtonChoice(ButtonChoice::Yes_YesNoCancel); }
-
 void TfmMain::sbNo_YesNoCancelClick() { showButtonChoice(ButtonChoice::No_YesNoCancel); }
-
 void TfmMain::sbCancel_YesNoCancelClick() { showButtonChoice(ButtonChoice::Cancel_YesNoCancel); }
-
 void TfmMain::sbAbort_AbortRetryIgnoreClick() { showButtonChoice(ButtonChoice::Abort_AbortRetryIgnore); }
-
 void TfmMain::sbRetry_AbortRetryIgnoreClick() { showButtonChoice(ButtonChoice::Retry_AbortRetryIgnore); }
-
 void TfmMain::sbIgnore_AbortRetryIgnoreClick() { showButtonChoice(ButtonChoice::Ignore_AbortRetryIgnore); }
-
 void TfmMain::sbRetry_RetryCancelClick() { showButtonChoice(ButtonChoice::Retry_RetryCancel); }
-
 void TfmMain::sbCancel_RetryCancelClick() { showButtonChoice(ButtonChoice::Cancel_RetryCancel); }
 
 void TfmMain::edMessageBoxVariableExit(QLineEdit* sender) {

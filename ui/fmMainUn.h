@@ -45,9 +45,10 @@ class TfmMain : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  void setUpControls();
+  void applyReadableColours();
   void numberButtonGroups();
   void connectHandlers();
   std::vector<QWidget*> accessKeyOrder() const;
@@ -74,6 +75,7 @@ class TfmMain : public QWidget {
   void sbHelpClick();
   void sbAboutClick();
   void sbExitClick();
+  void buttonChoiceClick(int id);
   void sbOK_OKClick();
   void sbOK_OKCancelClick();
   void sbCancel_OKCancelClick();

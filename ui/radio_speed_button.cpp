@@ -21,6 +21,7 @@ class RadioSpeedButtonAccessible : public QAccessibleWidget {
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.checkable = true;
+    state.focusable = true;  // the arrow keys reach every button of the group
     state.checked = button()->isChecked();
     return state;
   }
@@ -51,4 +52,18 @@ RadioSpeedButton::RadioSpeedButton(QWidget* parent) : QToolButton(parent) {
     return true;
   }();
   setCheckable(true);
+  // Auto-exclusive as well as grouped: Qt's arrow keys then move to the neighbours,
+  // which take no Tab focus while they are up.
+  setAutoExclusive(true);
+  connect(this, &QToolButton::toggled, this, &RadioSpeedButton::followDownState);
 }
+
+// Only the button that is down is a Tab stop. Every button keeps Tab focus until its form
+// is set up, because a form places only buttons that take focus in its tab order; the
+// window polishes its buttons when it is first shown.
+bool RadioSpeedButton::event(QEvent* event) {
+  if (event->type() == QEvent::Polish) followDownState();
+  return QToolButton::event(event);
+}
+
+void RadioSpeedButton::followDownState() { setFocusPolicy(isChecked() ? Qt::TabFocus : Qt::NoFocus); }

@@ -151,6 +151,25 @@ class TestAboutBox : public QObject {
     QVERIFY(about_->isVisible());
   }
 
+  // Tab goes from OK to the two links and back; Enter or Space opens the link in focus.
+  void linksAreReachedByTabAndOpenedByEnterOrSpace() {
+    UrlRecorder recorder;
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    about_->open();
+    QVERIFY(QTest::qWaitForWindowActive(about_.get()));
+    const QStringList walk = {"laWebSite", "laEMail", "buOK"};
+    for (const QString& name : walk) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return})
+      QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl("https://www.example.org/"), QUrl("mailto:info@example.org")}));
+    QVERIFY(about_->isVisible());  // Enter on a link opens it and leaves the box open
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+    about_->reject();
+  }
+
   // A separator's bevel line runs along the top of its box; below it is the background.
   void separatorDrawsItsLineAtTheTop_data() {
     QTest::addColumn<QString>("separator");

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -230,14 +231,18 @@ class TestComposerKeyboard : public ComposerWindowTest {
     };
     row("message box General", "MessageBox", 0,
         QStringList{"cbMessageBoxCaption", "meMessageBoxText", "ckSystemModal"} + buttons +
-            QStringList{"pcMessageBox"});
-    row("message box Icon", "MessageBox", 1, buttons + QStringList{"pcMessageBox"});
-    row("message box Buttons", "MessageBox", 2, buttons + QStringList{"pcMessageBox"});
+            QStringList{"sbMessageBox", "pcMessageBox"});
+    // A radio group of speed buttons is one stop, at the button that is down.
+    row("message box Icon", "MessageBox", 1,
+        QStringList{"sbInformation"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
+    row("message box Buttons", "MessageBox", 2,
+        QStringList{"sbOK_OK"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
     row("message box Variable", "MessageBox", 3,
-        QStringList{"edMessageBoxVariable"} + buttons + QStringList{"pcMessageBox"});
+        QStringList{"edMessageBoxVariable"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
     row("input box General", "InputBox", 0,
         QStringList{"edInputBoxCaption", "edInputBoxText", "edInputBoxDefault"} + buttons);
-    row("input box Variable", "InputBox", 1, QStringList{"edInputBoxVariable"} + buttons + QStringList{"pcInputBox"});
+    row("input box Variable", "InputBox", 1,
+        QStringList{"edInputBoxVariable"} + buttons + QStringList{"sbInputBox", "pcInputBox"});
     // The filter grid keeps Tab: a second Tab moves within it.
     const QStringList fileDialogs = {"OpenDialog", "SaveDialog", "OpenPictureDialog", "SavePictureDialog"};
     for (int page = 0; page < 4; ++page) {
@@ -247,8 +252,10 @@ class TestComposerKeyboard : public ComposerWindowTest {
     }
     row("Font Dialog", "CommonDialog", 4, {"All Fonts", "sbNew"});
     row("Color Dialog, dependent boxes disabled", "CommonDialog", 5,
-        QStringList{"ckAllowFullOpen", "ckAllowNonSolidColor"} + buttons + QStringList{"pcCommonDialog"});
-    row("Print Dialog", "CommonDialog", 6, QStringList{"ckAllowPrintToFile"} + buttons + QStringList{"pcCommonDialog"});
+        QStringList{"ckAllowFullOpen", "ckAllowNonSolidColor"} + buttons +
+            QStringList{"sbCommonDialog", "pcCommonDialog"});
+    row("Print Dialog", "CommonDialog", 6,
+        QStringList{"ckAllowPrintToFile"} + buttons + QStringList{"sbCommonDialog", "pcCommonDialog"});
   }
 
   void tabWalksThePageInFrontThenTheButtons() {
@@ -267,6 +274,44 @@ class TestComposerKeyboard : public ComposerWindowTest {
       walked << name;
     }
     QCOMPARE(walked, walk);
+  }
+
+  // The arrow keys move through a radio group of speed buttons as clicks do: the neighbour
+  // goes down, its handler runs, and it takes the focus, which Tab found at the down button.
+  void arrowKeysChooseInARadioGroupAsAClickDoes_data() {
+    QTest::addColumn<QString>("creator");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("label");  // a label the click handler writes, and its text
+    QTest::addColumn<QString>("text");
+    QTest::newRow("creators, after the last stop")
+        << "MessageBox" << 0 << QList<int>{Qt::Key_Backtab, Qt::Key_Down} << "sbInputBox"
+        << "laHeader"
+        << "InputBox Creator";
+    QTest::newRow("icons") << "MessageBox" << 1 << QList<int>{Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}
+                           << "sbWarning"
+                           << ""
+                           << "";
+    QTest::newRow("button choices, down then right")
+        << "MessageBox" << 2
+        << QList<int>{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}
+        << "sbCancel_YesNoCancel"
+        << "laDefaultButton"
+        << "Default Button: Cancel";
+  }
+  void arrowKeysChooseInARadioGroupAsAClickDoes() {
+    QFETCH(QString, creator);
+    QFETCH(int, page);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, chosen);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    ui->showPage(creator, page);
+    for (int key : keys) ui->key(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(ui->focusName(), chosen);
+    QVERIFY(ui->find<QAbstractButton>(qPrintable(chosen))->isChecked());
+    if (!label.isEmpty()) QCOMPARE(ui->find<QLabel>(qPrintable(label))->text(), text);
   }
 
   void filterGridKeyboardFeedsTheFilterString() {

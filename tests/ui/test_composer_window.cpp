@@ -82,16 +82,19 @@ class TestComposerWindow : public ComposerWindowTest {
 
  private slots:
   // A screen reader names every control: the picture-only creator buttons by
-  // their creator captions, every field by its label.
+  // their creator captions, a button choice by its set and button, every field by its label.
   void aScreenReaderNamesEveryControl() {
     const auto name = [](QWidget* control) {
       return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
-    const std::pair<const char*, QString> named[] = {
-        {"sbMessageBox", "MessageBox Creator"},      {"sbInputBox", "InputBox Creator"},
-        {"sbCommonDialog", "Common Dialog Creator"}, {"edInputBoxDefault", "Default:"},
-        {"cbMessageBoxCaption", "Caption:"},         {"sbNoIcon", "No Icon"},
-        {"sbCancel_YesNoCancel", "Cancel"}};
+    const std::pair<const char*, QString> named[] = {{"sbMessageBox", "MessageBox Creator"},
+                                                     {"sbInputBox", "InputBox Creator"},
+                                                     {"sbCommonDialog", "Common Dialog Creator"},
+                                                     {"edInputBoxDefault", "Default:"},
+                                                     {"cbMessageBoxCaption", "Caption:"},
+                                                     {"sbNoIcon", "No Icon"},
+                                                     {"sbCancel_YesNoCancel", "Yes, No, Cancel: Cancel"},
+                                                     {"sbOK_OK", "OK: OK"}};
     for (const auto& [control, expected] : named) QCOMPARE(name(ui->find<QWidget>(control)), expected);
     QCOMPARE(name(ui->find<QComboBox>("cbMessageBoxCaption")->lineEdit()), QStringLiteral("Caption:"));
     QList<QWidget*> fields;

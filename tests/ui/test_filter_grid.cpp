@@ -32,7 +32,6 @@ struct Page {
     layout->addWidget(grid);
     layout->addWidget(after);
     grid->setFixedSize(193, 97);
-    grid->setHeaderTexts("Filter Name", "Filter");
     QObject::connect(grid, &QTableWidget::currentCellChanged, grid, &FilterGrid::openEditor);
     window.show();
     window.activateWindow();

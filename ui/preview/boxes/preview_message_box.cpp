@@ -33,6 +33,23 @@ QMessageBox::Icon qtIcon(IconChoice icon) {
   return QMessageBox::NoIcon;
 }
 
+// What a screen reader calls the box's icon: its kind, as the composer names it.
+QString iconName(IconChoice icon) {
+  switch (icon) {
+    case IconChoice::Information:
+      return QStringLiteral("Information");
+    case IconChoice::Question:
+      return QStringLiteral("Question");
+    case IconChoice::Error:
+      return QStringLiteral("Error");
+    case IconChoice::Warning:
+      return QStringLiteral("Warning");
+    case IconChoice::NoIcon:
+      break;
+  }
+  return {};
+}
+
 // The text the box lays out: what can show on its screen.
 QString displayedText(const QString& text, const QScreen& screen, const QFontMetrics& metrics) {
   const QRect area = screen.geometry();
@@ -49,6 +66,8 @@ PreviewMessageBox::PreviewMessageBox(const MessageBoxRequest& request, QWidget* 
   setTextFormat(Qt::PlainText);
   setText(displayedText(request.text, *screen(), fontMetrics()));
   setIcon(qtIcon(type.icon));
+  if (auto* iconLabel = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+    iconLabel->setAccessibleName(iconName(type.icon));
   setWindowModality(Qt::ApplicationModal);
   // One role for every button keeps them in the order they are added; the
   // role-based layouts would reorder them.

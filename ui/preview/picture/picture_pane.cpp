@@ -57,6 +57,7 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
   PreviewButton->setIcon(QIcon(QStringLiteral(":/pictures/preview_glyph.svg")));
   PreviewButton->setIconSize(QSize(16, 16));
   PreviewButton->setToolTip(QStringLiteral("Preview"));
+  PreviewButton->setAccessibleName(PreviewButton->toolTip());
   PreviewButton->setEnabled(false);
   connect(PreviewButton, &QToolButton::clicked, this, &PicturePane::openPreview);
   setFixedWidth(paneWidth(screenDotsPerInch(*this)));
@@ -70,6 +71,7 @@ void PicturePane::showFile(const QString& path) {
     PictureLabel->setText(QStringLiteral(" (%1x%2)").arg(picture_->size().width()).arg(picture_->size().height()));
   else
     PictureLabel->setText(QStringLiteral("Picture:"));
+  PictureLabel->setAccessibleName(PictureLabel->text().trimmed());  // the blank only spaces the text
   PreviewButton->setEnabled(picture_.has_value());
   PaintBox->update();
 }

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -102,6 +103,8 @@ class TestMessageBoxPreview : public QObject {
       QCOMPARE(box->textFormat(), Qt::PlainText);
       QCOMPARE(box->text(), QStringLiteral("Three\nlines\n<b>not bold</b>"));
       QCOMPARE(box->icon(), QMessageBox::Question);
+      // A screen reader names the icon by its kind.
+      QCOMPARE(box->findChild<QLabel*>("qt_msgboxex_icon_label")->accessibleName(), QStringLiteral("Question"));
       QVERIFY(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     });
   }

@@ -88,6 +88,7 @@ class TestPicturePane : public QObject {
       QCOMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), QString());
       QVERIFY(!dialog->findChild<QToolButton*>("PreviewButton")->isEnabled());
       QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->toolTip(), QStringLiteral("Preview"));
+      QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->accessibleName(), QStringLiteral("Preview"));
     });
   }
 
@@ -125,6 +126,8 @@ class TestPicturePane : public QObject {
         select(dialog, file, label);
       }
       QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->isEnabled(), loaded);
+      // A screen reader reads the size without the blank that spaces it from the caption.
+      QCOMPARE(dialog->findChild<QLabel*>("PictureLabel")->accessibleName(), label.trimmed());
       auto* box = dialog->findChild<QWidget*>("PaintBox");
       const QImage painted = box->grab().toImage();
       const QRect drawn = loaded ? picturePaintRect(box->size(), size) : box->rect();
