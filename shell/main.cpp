@@ -5,6 +5,7 @@
 #include "AboutUn.h"
 #include "SplashUn.h"
 #include "application_title.h"
+#include "clipboard_after_exit.h"
 #include "fmMainUn.h"
 #include "platform_choice.h"
 #include "session_bus.h"
@@ -19,7 +20,7 @@
 // the splash window and the About box, which copies the splash window's pictures. The
 // splash window stays on the screen for three seconds, during which the program answers
 // nothing, and is gone before the composer window appears. Closing the composer window
-// ends the run.
+// ends the run; the code last copied stays on the clipboard.
 int main(int argc, char* argv[]) {
   PlatformChoice platform;
   if (!platform.displayAnswers()) {
@@ -47,5 +48,7 @@ int main(int argc, char* argv[]) {
   QThread::msleep(3000);
   fmSplash.reset();
   fmMain.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  keepClipboardAfterExit();
+  return status;
 }

@@ -15,6 +15,7 @@
 #include "desktop_open.h"
 #include "display_lines.h"
 #include "error_report.h"
+#include "one_line_field.h"
 #include "outer_placement.h"
 #include "qt_clipboard.h"
 #include "show_preview.h"
@@ -268,6 +269,7 @@ CommonDialogSettings TfmMain::readCommonDialog() const {
 }
 
 void TfmMain::FormCreate() {
+  keepOneLineFields(this);
   for (const FileDialogTab& tab : fileDialogTabs_)
     tab.filter->setHeaderTexts(QStringLiteral("Filter Name"), QStringLiteral("Filter"));
 }
