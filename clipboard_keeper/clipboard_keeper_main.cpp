@@ -4,7 +4,7 @@
 
 // quillmark-clipboard-keeper: keeps the text that Quillmark copied on the X11 clipboard
 // after the program has ended, where no clipboard manager takes it over. It reads the text
-// from its standard input to the end, takes the CLIPBOARD selection, writes the ready byte
+// from its standard input (its size, then its bytes, to the end), takes the CLIPBOARD selection, writes the ready byte
 // to its standard output and closes it, then answers paste requests until another client
 // takes the selection. The text lives in its memory only; no core dump writes it out.
 
@@ -15,19 +15,30 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
 
-bool readAll(int file, std::string& text) {
+bool readAll(int file, std::string& bytes) {
   char buffer[65536];
   for (;;) {
     const ssize_t count = read(file, buffer, sizeof buffer);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) return false;
     if (count == 0) return true;
-    text.append(buffer, static_cast<std::size_t>(count));
+    bytes.append(buffer, static_cast<std::size_t>(count));
   }
+}
+
+// The text after its size, when the size is that of the text that came.
+bool readText(int file, std::string& text) {
+  std::uint64_t size = 0;
+  if (!readAll(file, text) || text.size() < sizeof size) return false;
+  std::memcpy(&size, text.data(), sizeof size);
+  text.erase(0, sizeof size);
+  return text.size() == size;
 }
 
 }  // namespace
@@ -36,7 +47,7 @@ int main() {
   const rlimit noCore{0, 0};
   setrlimit(RLIMIT_CORE, &noCore);
   std::string text;
-  if (!readAll(STDIN_FILENO, text)) return 1;
+  if (!readText(STDIN_FILENO, text)) return 1;
   close(STDIN_FILENO);
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
   if (xcb_connection_has_error(connection)) return 1;

@@ -4,7 +4,7 @@
 
 #include "clipboard_owner.h"
 
-#include "x11_atoms.h"
+#include "x11_selections.h"
 
 #include <array>
 #include <cstdint>
@@ -79,13 +79,13 @@ void ClipboardOwner::serveUntilTaken() {
   }
 }
 
-// Stores the reply in the requestor's property and tells it so; a request from before the
-// selection was ours, or for a target not served, is refused with no property.
+// Stores the reply in the requestor's property and tells it so; a request for a target not
+// served is refused with no property. (The request's time is not compared with the time the
+// selection was taken: the server's clock wraps after 49 days, and a keeper may run that long.)
 void ClipboardOwner::answer(const xcb_selection_request_event_t& request) {
   // Clients from before the selection rules name no property: they get the target's.
   const xcb_atom_t property = request.property != XCB_ATOM_NONE ? request.property : request.target;
-  const bool inTime = request.time == XCB_CURRENT_TIME || request.time >= since_;
-  const bool stored = inTime && storeReply(request.requestor, property, request.target);
+  const bool stored = storeReply(request.requestor, property, request.target);
   xcb_selection_notify_event_t notify{};
   notify.response_type = XCB_SELECTION_NOTIFY;
   notify.time = request.time;

@@ -56,14 +56,20 @@ pid_t spawnKeeper(const std::string& program, int socket) {
   return pid;
 }
 
-bool sendAll(int socket, std::string_view text) {
+bool sendBytes(int socket, std::string_view text) {
   while (!text.empty()) {
     const ssize_t sent = send(socket, text.data(), text.size(), MSG_NOSIGNAL);
     if (sent < 0 && errno == EINTR) continue;
     if (sent <= 0) return false;
     text.remove_prefix(static_cast<std::size_t>(sent));
   }
-  return shutdown(socket, SHUT_WR) == 0;
+  return true;
+}
+
+bool sendAll(int socket, std::string_view text) {
+  const std::uint64_t size = text.size();
+  return sendBytes(socket, {reinterpret_cast<const char*>(&size), sizeof size}) && sendBytes(socket, text) &&
+         shutdown(socket, SHUT_WR) == 0;
 }
 
 bool readyWithin(int socket, std::chrono::milliseconds timeout) {

@@ -5,11 +5,15 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The byte the keeper writes once the clipboard is its own.
 inline constexpr char clipboardKeeperReady = '+';
+
+// What the keeper reads: the text's size in bytes as a std::uint64_t in the machine's byte
+// order, then the text. A keeper that gets fewer bytes (its starter died) ends.
 
 // Starts the clipboard keeper `program` detached, in a session of its own, with the root
 // folder as its working folder, only DISPLAY and XAUTHORITY in its environment and no open

@@ -5,7 +5,7 @@
 #include "clipboard_after_exit.h"
 
 #include "keeper_launch.h"
-#include "x11_atoms.h"
+#include "x11_selections.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -28,7 +28,9 @@ void keepClipboardAfterExit() {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!connection || !clipboard->ownsClipboard() || clipboardManagerRuns(connection)) return;
+  // Qt may not have heard yet that another client took the clipboard; the display knows.
+  if (!connection || !clipboard->ownsClipboard() || !connectionOwnsClipboard(connection)) return;
+  if (clipboardManagerRuns(connection)) return;
   const QString keeper = QCoreApplication::applicationDirPath() + u"/quillmark-clipboard-keeper"_s;
   const QByteArray text = clipboard->text().toUtf8();
   if (!startClipboardKeeper(QFile::encodeName(keeper).toStdString(), text.toStdString(), keeperStartTimeout))

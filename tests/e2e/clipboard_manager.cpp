@@ -9,7 +9,7 @@
 // it owns CLIPBOARD_MANAGER and "saved" once it holds a client's text.
 
 #include "clipboard_owner.h"
-#include "x11_atoms.h"
+#include "x11_selections.h"
 
 #include <cstdio>
 #include <cstdlib>

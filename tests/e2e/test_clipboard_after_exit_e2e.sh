@@ -33,10 +33,12 @@ keepers() {
 # Whether process $1 has ended (a zombie has ended too: reaping it is its new parent's task).
 ended() { [[ $(ps -o stat= -p "$1" || true) =~ ^(Z|$) ]]; }
 
-# Starts the program, has it copy the message box's code with the caption $1 into
-# $work/expected, and ends it with Alt+X.
+# Starts the program, has it copy the message box's code with the caption $1 (typed) and
+# the first line of $2 (pasted, from another client's clipboard) into $work/expected, and
+# ends it with Alt+X.
 copy_and_exit() {
-  local window
+  local window first=${2%%[$'\r\n']*}
+  printf '%s' "$2" | xclip -i -selection clipboard
   "$program" 2>"$work/stderr" &
   pid=$!
   window=$(wait_for_composer_window $pid) || fail "the composer window did not appear"
@@ -44,10 +46,11 @@ copy_and_exit() {
   sleep 0.5
   keys alt+c
   xdotool type --delay 15 "$1"
+  keys ctrl+v
   # "&Copy" stands at 484, 308 in the window.
   xdotool mousemove --window "$window" 484 308 click 1
   settle
-  printf '%s\r\n' "//Begin MessageBox Creator Code" "Result := MessageBox(Handle, '', '$1', 64);" \
+  printf '%s\r\n' "//Begin MessageBox Creator Code" "Result := MessageBox(Handle, '', '$1$first', 64);" \
     "//End MessageBox Creator Code" >"$work/expected"
   xclip -o -selection clipboard | cmp -s - "$work/expected" || fail "Copy put $(xclip -o -selection clipboard)"
   keys alt+x
@@ -61,7 +64,7 @@ copy_and_exit() {
 
 # --- No clipboard manager: the keeper serves the block ---
 [[ -z $(keepers) ]] || fail "a keeper runs before the program"
-copy_and_exit "Kept after Exit"
+copy_and_exit "Kept " $'Grüße\r\nzweite Zeile\r\n'
 keeper=$(keepers)
 [[ $keeper =~ ^[0-9]+$ ]] || fail "not one keeper process but: $keeper"
 for target in UTF8_STRING STRING TEXT 'text/plain;charset=utf-8'; do
@@ -93,7 +96,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 grep -q ready "$work/manager" || fail "the clipboard manager did not start"
-copy_and_exit "Handed over"
+copy_and_exit "Handed over " $'to the manager\nnot this'
 grep -q saved "$work/manager" || fail "the clipboard manager was handed nothing"
 [[ -z $(keepers) ]] || fail "a keeper started though a clipboard manager runs"
 xclip -o -selection clipboard | cmp -s - "$work/expected" ||
