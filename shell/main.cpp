@@ -4,6 +4,7 @@
 
 #include "AboutUn.h"
 #include "SplashUn.h"
+#include "clipboard_after_exit.h"
 #include "command_line.h"
 #include "fmMainUn.h"
 #include "platform_choice.h"
@@ -35,7 +36,8 @@ CommandLineAnswer answerArguments(int argc, char* argv[]) {
 // the splash window and the About box, which copies the splash window's pictures. The
 // splash window stays on the screen for three seconds, during which the program answers
 // nothing, and is gone before the composer window appears. Closing the composer window
-// ends the run. The command line is answered first, without a display.
+// ends the run; the code last copied stays on the clipboard. The command line is answered
+// first, without a display.
 int main(int argc, char* argv[]) {
   const CommandLineAnswer commandLine = answerArguments(argc, argv);
   if (commandLine.exitStatus) return *commandLine.exitStatus;
@@ -66,5 +68,7 @@ int main(int argc, char* argv[]) {
   QThread::msleep(3000);
   fmSplash.reset();
   fmMain.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  keepClipboardAfterExit();
+  return status;
 }

@@ -4,6 +4,8 @@
 
 #include "filter_grid.h"
 
+#include "one_line_field.h"
+
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,7 +27,7 @@ bool entersText(const QKeyEvent& event) {
   return event.key() == Qt::Key_Backspace || (!event.text().isEmpty() && event.text().front().isPrint());
 }
 
-// The cell editor: commits on every keystroke, and leaves an editor alone when the cell
+// The cell editor: a one-line field that commits on every keystroke, and leaves an editor alone when the cell
 // already holds its text (rewriting it would move the caret).
 class CellDelegate : public QStyledItemDelegate {
  public:
@@ -34,6 +36,7 @@ class CellDelegate : public QStyledItemDelegate {
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
+      keepOneLine(lineEdit);
       auto* self = const_cast<CellDelegate*>(this);
       connect(lineEdit, &QLineEdit::textEdited, self, [self, lineEdit] { emit self->commitData(lineEdit); });
     }
@@ -118,7 +121,10 @@ void FilterGrid::changeEvent(QEvent* event) {
   QTableWidget::changeEvent(event);
 }
 
+// A click on the current cell opens its editor at once: the view would first wait a
+// double-click interval for a second click, and the keys typed meanwhile would find no editor.
 bool FilterGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (trigger == SelectedClicked) trigger = AllEditTriggers;
   if (!QTableWidget::edit(index, trigger, event)) return false;
   if (auto* lineEdit = qobject_cast<QLineEdit*>(indexWidget(index))) {
     lineEdit->deselect();

@@ -19,7 +19,8 @@
 // selected, so a key never replaces what the cell already holds.
 //
 // Every change of the current cell, by mouse or keyboard, opens the editor on the new cell
-// through the view's CurrentChanged trigger. openEditor() opens it on request: the window's
+// through the view's CurrentChanged trigger; a click on the cell that is already current
+// opens it at once too. openEditor() opens it on request: the window's
 // click handler calls it on every currentCellChanged, where it mostly finds the editor open
 // already, and opens it where the trigger holds back (while the view auto-scrolls during a
 // mouse drag).

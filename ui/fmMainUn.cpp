@@ -15,6 +15,7 @@
 #include "desktop_open.h"
 #include "display_lines.h"
 #include "error_report.h"
+#include "one_line_field.h"
 #include "outer_placement.h"
 #include "qt_clipboard.h"
 #include "readable_colour.h"
@@ -105,13 +106,14 @@ TfmMain::TfmMain(QWidget* parent)
 TfmMain::~TfmMain() = default;
 
 // What the form cannot say: the header font in pixels, the page controls' tab bars, the
-// caption box's unlimited free text, the fields' names for screen readers and the check
-// boxes' width.
+// caption box's unlimited free text, the one-line fields' single line, the fields' names
+// for screen readers and the check boxes' width.
 void TfmMain::FormCreate() {
   ui_->laHeader->setFont(creatorHeaderFont());
   for (QTabWidget* pages : {ui_->pcMessageBox, ui_->pcInputBox, ui_->pcCommonDialog}) setUpPageControl(pages);
   ui_->cbMessageBoxCaption->setCompleter(nullptr);
   ui_->cbMessageBoxCaption->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+  keepOneLineFields(this);
   // A screen reader names each field by its label; Qt reads the buddy's text for edits
   // but not for the filter grids, so every labelled field gets it as its name.
   for (const QLabel* label : findChildren<QLabel*>())

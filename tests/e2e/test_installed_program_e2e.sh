@@ -6,7 +6,8 @@
 # The program as a user installs it: `cmake --install` into a prefix whose path holds a
 # space, started through its link in bin/. The splash window, then the composer window;
 # "&Help" hands over the installed help file; an open-picture preview draws a WMF picture,
-# so the installed metafile helper is found and converts.
+# so the installed metafile helper is found and converts; after Copy and Exit the installed
+# clipboard keeper serves the copied code.
 # Usage: with_xvfb.sh test_installed_program_e2e.sh path/to/quillmark build-folder
 set -euo pipefail
 build=$2
@@ -74,4 +75,22 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 ((count > 100)) || fail "the pane drew no WMF picture ($count red pixels)"
+
+# Copy, then Exit: the installed clipboard keeper keeps the code on the clipboard (it ends
+# with the X server, or when another client copies).
+keys Escape
+[[ $(xdotool getwindowfocus) == "$window" ]] || keys Escape
+xdotool mousemove --window "$window" 484 308 click 1
+settle
+xclip -o -selection clipboard >"$work/copied"
+grep -q "^//Begin" "$work/copied" || fail "Copy put $(cat "$work/copied")"
+keys alt+x
+for _ in $(seq 50); do
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then fail "Alt+X did not end the program"; fi
+xclip -o -selection clipboard | cmp -s - "$work/copied" || fail "the copied code ended with the program"
+pgrep -f "^$prefix/libexec/quillmark/quillmark-clipboard-keeper\$" >/dev/null ||
+  fail "the installed clipboard keeper does not serve the clipboard"
 echo "PASS"

@@ -392,6 +392,73 @@ class TestComposerWindow : public ComposerWindowTest {
     QCOMPARE(messageBox().lines, (std::vector<std::string>{"one", "two"}));
   }
 
+  // "<>" typed, the caret between them, then text of two lines pasted or dropped: the
+  // field keeps the first line; the copied block holds no break but its CR LF line ends.
+  void oneLineFieldsKeepTheFirstLineOfPastedOrDroppedText_data() {
+    QTest::addColumn<QString>("creator");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("caption, CR LF pasted") << "MessageBox"
+                                           << "cbMessageBoxCaption"
+                                           << "Line one\r\nLine two\n"
+                                           << false;
+    QTest::newRow("caption, LF dropped") << "MessageBox"
+                                         << "cbMessageBoxCaption"
+                                         << "Line one\nLine two" << true;
+    QTest::newRow("title, CR pasted") << "CommonDialog"
+                                      << "edOpenDialogTitle"
+                                      << "Line one\rLine two\r" << false;
+    QTest::newRow("title, CR LF dropped") << "CommonDialog"
+                                          << "edOpenDialogTitle"
+                                          << "Line one\r\nTwo" << true;
+    QTest::newRow("grid cell, LF pasted") << "CommonDialog"
+                                          << "sgOpenDialogFilter"
+                                          << "Line one\nLine two\n"
+                                          << false;
+    QTest::newRow("grid cell, CR pasted") << "CommonDialog"
+                                          << "sgOpenDialogFilter"
+                                          << "Line one\rLine two" << false;
+  }
+
+  void oneLineFieldsKeepTheFirstLineOfPastedOrDroppedText() {
+    QFETCH(QString, creator);
+    QFETCH(QString, field);
+    QFETCH(QString, inserted);
+    QFETCH(bool, dropped);
+    ui->click(("sb" + creator).toLatin1());
+    if (auto* grid = qobject_cast<QTableWidget*>(ui->find<QWidget>(field.toLatin1()))) {
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
+      QTest::keyClicks(QApplication::focusWidget(), "<>");
+    } else {
+      ui->typeInto(field.toLatin1(), "<>");
+    }
+    ui->key(Qt::Key_Left);
+    QWidget* focus = QApplication::focusWidget();
+    auto* combo = qobject_cast<QComboBox*>(focus);
+    auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(focus);
+    QVERIFY(edit);
+    if (dropped) {
+      // A drop goes to the widget that accepted the drag's entry.
+      QMimeData data;
+      data.setText(inserted);
+      const QPointF caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center();
+      QDragEnterEvent enter(caret.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QDropEvent drop(caret, Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(edit, &enter);
+      QApplication::sendEvent(edit, &drop);
+    } else {
+      QGuiApplication::clipboard()->setText(inserted);
+      ui->key(Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(edit->text(), "<Line one>");
+    ui->click("sbCopy");
+    const QByteArray block = ui->clipboard();
+    QVERIFY(block.contains("<Line one>"));
+    QCOMPARE(block.count('\r'), block.count("\r\n"));
+    QCOMPARE(block.count('\n'), block.count("\r\n"));
+  }
+
   void longMessageIsCopiedWholeWithoutDelay() {
     QString message;
     for (int line = 0; line < 1000; ++line) message += QString("Zeile %1 mit Grüßen und\tTab ").arg(line, 4) + '\n';

@@ -221,6 +221,24 @@ class TestFilterGrid : public QObject {
     QCOMPARE(QString::fromStdString(BuildFilterString(page->grid->rows())), filter);
   }
 
+  // The focus elsewhere, a click on the current cell, then typing at once or a moment later:
+  // the editor is open before the first key.
+  void aClickOnTheCurrentCellOpensItsEditorAtOnce_data() {
+    QTest::addColumn<int>("delay");
+    for (int delay : {0, 50, 200}) QTest::addRow("typed after %d ms", delay) << delay;
+  }
+
+  void aClickOnTheCurrentCellOpensItsEditorAtOnce() {
+    QFETCH(int, delay);
+    page->before->setFocus();
+    QTRY_VERIFY(!page->editor());
+    const QPoint cell = page->grid->visualRect(page->grid->currentIndex()).center();
+    QTest::mouseClick(page->grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::qWait(delay);
+    page->type("Text files");
+    QCOMPARE(page->grid->rows()[0].name, std::string("Text files"));
+  }
+
   void typingInTheMiddleOfACellKeepsTheCaret() {
     page->grid->openEditor();
     page->type("ac");
