@@ -10,13 +10,12 @@
 #include "desktop_open.h"
 #include "error_report.h"
 #include "modal_window_in_view.h"
-#include "outer_placement.h"
+#include "screen_placement.h"
 #include "shell_fonts.h"
 #include "ui_AboutUn.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -61,11 +60,7 @@ TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
     link->installEventFilter(this);
   }
   connect(ui_->buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
-  // Centred on the screen by the outer rectangle, frame included.
-  new OuterPlacement(this, [this](QSize outer) {
-    const QRect area = screen()->geometry();
-    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
-  });
+  placeCentredOnScreen(*this);
   keepModalWindowInView(*this);
   FormCreate(splash);
 }
