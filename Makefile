@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PRESET ?= default
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: deps run test test-sanitize bench format build build-sanitize build-fuzz fuzz package
+.PHONY: deps run test test-sanitize bench format format-check build build-sanitize build-fuzz fuzz package
 
 deps:
 	@scripts/install-deps
@@ -49,3 +49,7 @@ package: deps
 
 format:
 	clang-format -i $(SOURCES)
+
+# Fails on any file that `make format` would change.
+format-check: deps
+	clang-format --dry-run --Werror $(SOURCES)

@@ -43,12 +43,18 @@ QString wrappedMessage(qsizetype length) {
   return message;
 }
 
-// A click on "&Copy" until the clipboard holds the text; state.range(0) characters of
-// message text (0 for the defaults).
-void CopyClick(benchmark::State& state) {
+// 1,000 hard lines of text with non-ASCII letters and tabs, filled up to 100,000 characters.
+QString thousandLines() {
+  QString message;
+  for (int line = 0; line < 1000; ++line) message += QStringLiteral("Zeile %1 mit Grüßen und\tTab \n").arg(line, 4);
+  return message + QString(100000 - message.size(), QLatin1Char('x'));
+}
+
+// Clicks on "&Copy", each until the clipboard holds the text, with `message` in the text box.
+void copyClicks(benchmark::State& state, const QString& message) {
   TfmMain window;
   window.show();
-  window.findChild<QPlainTextEdit*>("meMessageBoxText")->setPlainText(wrappedMessage(state.range(0)));
+  window.findChild<QPlainTextEdit*>("meMessageBoxText")->setPlainText(message);
   QCoreApplication::processEvents();
   auto* copy = window.findChild<QPushButton*>("sbCopy");
   for (auto _ : state) {
@@ -58,11 +64,17 @@ void CopyClick(benchmark::State& state) {
   }
 }
 
+// state.range(0) characters of wrapped message text (0 for the defaults).
+void CopyClick(benchmark::State& state) { copyClicks(state, wrappedMessage(state.range(0))); }
+
+void CopyClickThousandLines(benchmark::State& state) { copyClicks(state, thousandLines()); }
+
 }  // namespace
 
 BENCHMARK(ConstructAndShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadSettings)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CopyClick)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(CopyClickThousandLines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -76,11 +76,11 @@ ComposerSettings commonDialog(DialogKind kind) {
   ComposerSettings settings = defaults();
   settings.activeCreator = CreatorKind::CommonDialog;
   settings.commonDialog.activeDialog = kind;
-  FileDialogSettings* file = fileDialogSettings(settings.commonDialog, kind);
-  if (file) {
-    file->title = "Open report";
-    file->filters[0] = {"Text files", "*.txt"};
-    file->filters[1] = {"All files", "*.*"};
+  if (isFileDialog(kind)) {
+    FileDialogSettings& file = fileDialogSettings(settings.commonDialog, kind);
+    file.title = "Open report";
+    file.filters[0] = {"Text files", "*.txt"};
+    file.filters[1] = {"All files", "*.*"};
   }
   return settings;
 }

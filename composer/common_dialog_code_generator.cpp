@@ -93,7 +93,7 @@ CodeBlock CommonDialogCodeGenerator::generate(const CommonDialogSettings& settin
     case DialogKind::Save:
     case DialogKind::OpenPicture:
     case DialogKind::SavePicture:
-      appendFileDialog(block, settings.activeDialog, *fileDialogSettings(settings, settings.activeDialog));
+      appendFileDialog(block, settings.activeDialog, fileDialogSettings(settings, settings.activeDialog));
       break;
     case DialogKind::Font:
       appendFontDialog(block, settings);

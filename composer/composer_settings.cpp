@@ -12,24 +12,26 @@ void resetInputBox(ComposerSettings& settings) { settings.inputBox = InputBoxSet
 
 void resetCommonDialog(ComposerSettings& settings) { settings.commonDialog = CommonDialogSettings{}; }
 
-FileDialogSettings* fileDialogSettings(CommonDialogSettings& settings, DialogKind kind) {
-  switch (kind) {
-    case DialogKind::Open:
-      return &settings.open;
-    case DialogKind::Save:
-      return &settings.save;
-    case DialogKind::OpenPicture:
-      return &settings.openPicture;
-    case DialogKind::SavePicture:
-      return &settings.savePicture;
-    case DialogKind::Font:
-    case DialogKind::Color:
-    case DialogKind::Print:
-      break;
-  }
-  return nullptr;
+namespace {
+
+// The file dialog kinds are the first dialog kinds, so a kind's value is its place in the list.
+constexpr bool fileKindsLeadTheDialogKinds() {
+  for (std::size_t place = 0; place < fileDialogKinds.size(); ++place)
+    if (fileDialogKinds[place] != static_cast<DialogKind>(place)) return false;
+  return true;
+}
+static_assert(fileKindsLeadTheDialogKinds());
+
+std::size_t place(DialogKind kind) { return static_cast<std::size_t>(kind); }
+
+}  // namespace
+
+bool isFileDialog(DialogKind kind) { return place(kind) < fileDialogKinds.size(); }
+
+const FileDialogSettings& fileDialogSettings(const CommonDialogSettings& settings, DialogKind fileKind) {
+  return settings.files.at(place(fileKind));
 }
 
-const FileDialogSettings* fileDialogSettings(const CommonDialogSettings& settings, DialogKind kind) {
-  return fileDialogSettings(const_cast<CommonDialogSettings&>(settings), kind);
+FileDialogSettings& fileDialogSettings(CommonDialogSettings& settings, DialogKind fileKind) {
+  return settings.files.at(place(fileKind));
 }

@@ -35,6 +35,11 @@ enum class ButtonChoice {
 
 enum class DialogKind { Open, Save, OpenPicture, SavePicture, Font, Color, Print };
 
+// The common dialogs that open or save a file, in tab order: the first dialog kinds.
+// CommonDialogSettings holds one FileDialogSettings for each, in this order.
+inline constexpr std::array fileDialogKinds = {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture,
+                                               DialogKind::SavePicture};
+
 enum class FontDevice { AllFonts, ScreenFontsOnly, PrinterFontsOnly };
 
 struct MessageBoxSettings {
@@ -45,6 +50,8 @@ struct MessageBoxSettings {
   ButtonChoice buttons = ButtonChoice::OK_OK;
   bool systemModal = false;
   std::string variable = "Result";
+
+  friend bool operator==(const MessageBoxSettings&, const MessageBoxSettings&) = default;
 };
 
 struct InputBoxSettings {
@@ -52,11 +59,15 @@ struct InputBoxSettings {
   std::string prompt;
   std::string defaultText;
   std::string variable = "Result";
+
+  friend bool operator==(const InputBoxSettings&, const InputBoxSettings&) = default;
 };
 
 struct FilterRow {
   std::string name;
   std::string pattern;
+
+  friend bool operator==(const FilterRow&, const FilterRow&) = default;
 };
 
 // The data rows of a filter grid: its 20 rows less the fixed header row.
@@ -67,20 +78,21 @@ struct FileDialogSettings {
   std::string title;
   std::string defaultExtension;
   FilterRows filters;
+
+  friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
 struct CommonDialogSettings {
   DialogKind activeDialog = DialogKind::Open;
-  FileDialogSettings open;
-  FileDialogSettings save;
-  FileDialogSettings openPicture;
-  FileDialogSettings savePicture;
+  std::array<FileDialogSettings, fileDialogKinds.size()> files;  // read through fileDialogSettings
   FontDevice fontDevice = FontDevice::AllFonts;
   bool allowCustomColors = false;
   bool showCustomColors = false;
   bool allowNonSolidColors = false;
   bool useNearestSolidColor = false;
   bool allowPrintToFile = false;
+
+  friend bool operator==(const CommonDialogSettings&, const CommonDialogSettings&) = default;
 };
 
 struct ComposerSettings {
@@ -88,6 +100,8 @@ struct ComposerSettings {
   MessageBoxSettings messageBox;
   InputBoxSettings inputBox;
   CommonDialogSettings commonDialog;
+
+  friend bool operator==(const ComposerSettings&, const ComposerSettings&) = default;
 };
 
 // The state of a freshly created composer window.
@@ -99,6 +113,9 @@ void resetMessageBox(ComposerSettings& settings);
 void resetInputBox(ComposerSettings& settings);
 void resetCommonDialog(ComposerSettings& settings);
 
-// The settings of one file dialog kind; nullptr for the font, colour and print kinds.
-const FileDialogSettings* fileDialogSettings(const CommonDialogSettings& settings, DialogKind kind);
-FileDialogSettings* fileDialogSettings(CommonDialogSettings& settings, DialogKind kind);
+// Whether the kind is one of fileDialogKinds.
+bool isFileDialog(DialogKind kind);
+
+// The settings of one of fileDialogKinds; throws std::out_of_range for the other kinds.
+const FileDialogSettings& fileDialogSettings(const CommonDialogSettings& settings, DialogKind fileKind);
+FileDialogSettings& fileDialogSettings(CommonDialogSettings& settings, DialogKind fileKind);

@@ -11,14 +11,13 @@
 #include "error_report.h"
 #include "link_label.h"
 #include "modal_window_in_view.h"
-#include "outer_placement.h"
 #include "readable_colour.h"
+#include "screen_placement.h"
 #include "shell_fonts.h"
 #include "ui_AboutUn.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -63,11 +62,7 @@ TfmAbout::TfmAbout(const TfmSplash& splash, QWidget* parent)
   connect(ui_->buOK, &QPushButton::clicked, this, &TfmAbout::buOKClick);
   connect(ui_->laWebSite, &LinkLabel::activated, this, &TfmAbout::laWebSiteClick);
   connect(ui_->laEMail, &LinkLabel::activated, this, &TfmAbout::laEMailClick);
-  // Centred on the screen by the outer rectangle, frame included.
-  new OuterPlacement(this, [this](QSize outer) {
-    const QRect area = screen()->geometry();
-    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
-  });
+  placeCentredOnScreen(*this);
   keepModalWindowInView(*this);
   FormCreate(splash);
 }

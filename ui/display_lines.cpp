@@ -61,3 +61,8 @@ QString plainTextEditText(const QPlainTextEdit& box) {
 int plainTextEditTextWidth(const QPlainTextEdit& box) {
   return qFloor(box.contentsRect().width() - 2 * box.document()->documentMargin());
 }
+
+QString withCrLfLineBreaks(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}

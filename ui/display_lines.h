@@ -24,6 +24,9 @@ std::vector<std::string> displayLines(const QString& text, const QFont& font, in
 // QPlainTextEdit::toPlainText, it keeps a no-break space (U+00A0) as it is.
 QString plainTextEditText(const QPlainTextEdit& box);
 
+// The text with every hard line break as CR LF, whichever line ends it came with.
+QString withCrLfLineBreaks(QString text);
+
 // The width at which a box without scroll bars wraps its text: its width less its frame and
 // the document margin on both sides. Valid for a box that was never shown.
 int plainTextEditTextWidth(const QPlainTextEdit& box);

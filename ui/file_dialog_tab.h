@@ -9,10 +9,6 @@
 class FilterGrid;
 class QLineEdit;
 
-// The four kinds of the common-dialog creator that have a file dialog tab, in tab order.
-inline constexpr DialogKind fileDialogKinds[] = {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture,
-                                                 DialogKind::SavePicture};
-
 // The controls of one file dialog tab, which hold one FileDialogSettings.
 struct FileDialogTab {
   QLineEdit* title;

@@ -16,15 +16,14 @@
 #include "display_lines.h"
 #include "error_report.h"
 #include "one_line_field.h"
-#include "outer_placement.h"
 #include "qt_clipboard.h"
 #include "readable_colour.h"
+#include "screen_placement.h"
 #include "show_preview.h"
 #include "variable_name_rule.h"
 
 #include <QDialog>
 #include <QFocusEvent>
-#include <QScreen>
 #include <QTabBar>
 
 #include <algorithm>
@@ -61,12 +60,6 @@ void followCheckBox(const QCheckBox* master, QCheckBox* dependent) {
   if (!master->isChecked()) dependent->setChecked(false);
 }
 
-// The text box's hard line breaks as CR LF, whichever line ends the text came with.
-QString withCrLfLineBreaks(QString text) {
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-
 }  // namespace
 
 TfmMain::TfmMain(QWidget* parent)
@@ -96,11 +89,7 @@ TfmMain::TfmMain(QWidget* parent)
   // stop, after the last, stands first in the (circular) focus chain, where the window
   // would otherwise begin.
   ui_->pcMessageBox->setFocus();
-  // Centred on the whole screen by the outer rectangle, frame included.
-  new OuterPlacement(this, [this](QSize outer) {
-    const QRect area = screen()->geometry();
-    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
-  });
+  placeCentredOnScreen(*this);
 }
 
 TfmMain::~TfmMain() = default;
@@ -241,7 +230,7 @@ InputBoxSettings TfmMain::readInputBox() const {
 CommonDialogSettings TfmMain::readCommonDialog() const {
   CommonDialogSettings settings;
   settings.activeDialog = static_cast<DialogKind>(ui_->pcCommonDialog->currentIndex());
-  for (DialogKind kind : fileDialogKinds) *fileDialogSettings(settings, kind) = readFileDialogTab(fileDialogTab(kind));
+  for (DialogKind kind : fileDialogKinds) fileDialogSettings(settings, kind) = readFileDialogTab(fileDialogTab(kind));
   settings.fontDevice = static_cast<FontDevice>(ui_->fontDeviceButtons->checkedId());
   settings.allowCustomColors = ui_->ckAllowFullOpen->isChecked();
   settings.showCustomColors = ui_->ckFullOpen->isChecked();
@@ -281,7 +270,7 @@ void TfmMain::writeInputBox(const InputBoxSettings& settings) {
 
 // The tab in front, activeDialog, is left to the caller: New brings the first tab forward.
 void TfmMain::writeCommonDialog(const CommonDialogSettings& settings) {
-  for (DialogKind kind : fileDialogKinds) writeFileDialogTab(fileDialogTab(kind), *fileDialogSettings(settings, kind));
+  for (DialogKind kind : fileDialogKinds) writeFileDialogTab(fileDialogTab(kind), fileDialogSettings(settings, kind));
   ui_->fontDeviceButtons->button(static_cast<int>(settings.fontDevice))->setChecked(true);
   ui_->ckAllowFullOpen->setChecked(settings.allowCustomColors);
   ui_->ckFullOpen->setChecked(settings.showCustomColors);

@@ -97,5 +97,5 @@ class TfmMain : public QWidget {
   std::unique_ptr<Ui::TfmMain> ui_;
   QDialog* aboutBox_ = nullptr;
   // The four file dialog tabs, indexed by their DialogKind.
-  std::array<FileDialogTab, std::size(fileDialogKinds)> fileDialogTabs_;
+  std::array<FileDialogTab, fileDialogKinds.size()> fileDialogTabs_;
 };

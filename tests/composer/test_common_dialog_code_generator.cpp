@@ -34,12 +34,12 @@ class TestCommonDialogCodeGenerator : public QObject {
     QFETCH(bool, filled);
     CommonDialogSettings s;
     s.activeDialog = kind;
-    for (DialogKind other : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
-      if (other == kind) continue;
-      fileDialogSettings(s, other)->title = "wrong";
-      fileDialogSettings(s, other)->filters[0] = {"wrong", "*.x"};
+    for (FileDialogSettings& other : s.files) {
+      other.title = "wrong";
+      other.filters[0] = {"wrong", "*.x"};
     }
-    FileDialogSettings& file = *fileDialogSettings(s, kind);
+    FileDialogSettings& file = fileDialogSettings(s, kind);
+    file = FileDialogSettings{};
     if (filled) {
       file.title = "Open report";
       file.defaultExtension = "txt";

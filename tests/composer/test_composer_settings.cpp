@@ -16,11 +16,10 @@ ComposerSettings everythingChanged() {
   s.messageBox = {"Confirm", "a\r\nb", {"a", "b"}, IconChoice::Error, ButtonChoice::No_YesNo, true, "x"};
   s.inputBox = {"c", "p", "d", "v"};
   s.commonDialog.activeDialog = DialogKind::Print;
-  for (FileDialogSettings* file :
-       {&s.commonDialog.open, &s.commonDialog.save, &s.commonDialog.openPicture, &s.commonDialog.savePicture}) {
-    file->title = "t";
-    file->defaultExtension = "e";
-    file->filters[18] = {"n", "p"};
+  for (FileDialogSettings& file : s.commonDialog.files) {
+    file.title = "t";
+    file.defaultExtension = "e";
+    file.filters[18] = {"n", "p"};
   }
   s.commonDialog.fontDevice = FontDevice::PrinterFontsOnly;
   s.commonDialog.allowCustomColors = s.commonDialog.showCustomColors = true;
@@ -35,25 +34,33 @@ class TestComposerSettings : public QObject {
   Q_OBJECT
 
  private slots:
+  // The fresh window's state, every field written out.
   void defaultsAreTheFreshWindowsState() {
-    QCOMPARE(defaults().activeCreator, CreatorKind::MessageBox);
-    QCOMPARE(fieldsAwayFromTheirDefaults(defaults()), QStringList());
+    const ComposerSettings fresh{
+        CreatorKind::MessageBox,
+        {"", "", {}, IconChoice::Information, ButtonChoice::OK_OK, false, "Result"},
+        {"", "", "", "Result"},
+        {DialogKind::Open, {}, FontDevice::AllFonts, false, false, false, false, false},
+    };
+    QCOMPARE(defaults(), fresh);
+    QVERIFY(differsInEveryField(everythingChanged(), defaults()));
   }
 
   void eachResetRestoresOnlyItsOwnCreator() {
-    ComposerSettings s = everythingChanged();
-    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + inputBoxFields() + commonDialogFields());
+    ComposerSettings s = everythingChanged(), expected = everythingChanged();
     resetMessageBox(s);
-    QCOMPARE(fieldsAwayFromTheirDefaults(s), inputBoxFields() + commonDialogFields());
-    QCOMPARE(s.activeCreator, CreatorKind::CommonDialog);
+    expected.messageBox = defaults().messageBox;
+    QCOMPARE(s, expected);
 
-    s = everythingChanged();
+    s = expected = everythingChanged();
     resetInputBox(s);
-    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + commonDialogFields());
+    expected.inputBox = defaults().inputBox;
+    QCOMPARE(s, expected);
 
-    s = everythingChanged();
+    s = expected = everythingChanged();
     resetCommonDialog(s);  // activeDialog back to Open as well
-    QCOMPARE(fieldsAwayFromTheirDefaults(s), messageBoxFields() + inputBoxFields());
+    expected.commonDialog = defaults().commonDialog;
+    QCOMPARE(s, expected);
   }
 };
 

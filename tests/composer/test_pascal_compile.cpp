@@ -41,7 +41,7 @@ QByteArray pastedProgram(const CodeBlock& block, const QByteArray& variable) {
 
 ComposerSettings filledFileDialog(DialogKind kind) {
   ComposerSettings s = commonDialogSettings(kind);
-  FileDialogSettings& file = *fileDialogSettings(s.commonDialog, kind);
+  FileDialogSettings& file = fileDialogSettings(s.commonDialog, kind);
   file.title = "Open report – Grüße";
   file.defaultExtension = "txt";
   file.filters[0] = {"Text files", "*.txt"};
@@ -85,7 +85,7 @@ class TestPascalCompile : public QObject {
     input.inputBox = {"Login", "Your name:", "Guest – Grüße", "UserName"};
     row("input box filled", input, "UserName: string");
 
-    for (DialogKind kind : {DialogKind::Open, DialogKind::Save, DialogKind::OpenPicture, DialogKind::SavePicture}) {
+    for (DialogKind kind : fileDialogKinds) {
       row(QString("file kind %1 defaults").arg(int(kind)), commonDialogSettings(kind));
       row(QString("file kind %1 filled").arg(int(kind)), filledFileDialog(kind));
     }

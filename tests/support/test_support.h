@@ -7,10 +7,15 @@
 #include "code_block.h"
 #include "composer_settings.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
+#include <sstream>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 // Default settings in the common-dialog creator with `kind` in front.
 inline ComposerSettings commonDialogSettings(DialogKind kind) {
@@ -27,57 +32,94 @@ inline QStringList toList(const CodeBlock& block) {
   return lines;
 }
 
-// The names of each creator's fields, in the order fieldsAwayFromTheirDefaults lists them.
-inline QStringList messageBoxFields() {
-  return {"caption", "text", "lines", "icon", "buttons", "systemModal", "variable"};
+// The fields of each settings record, in order. The structured bindings name every field,
+// so a record that gains one stops compiling here until it is listed: the comparison and
+// the printer below then cover it too.
+inline auto fields(const FilterRow& s) {
+  const auto& [name, pattern] = s;
+  return std::tie(name, pattern);
 }
-inline QStringList inputBoxFields() { return {"input caption", "prompt", "defaultText", "input variable"}; }
-inline QStringList commonDialogFields() {
-  QStringList fields = {"activeDialog"};
-  for (const char* kind : {"Open", "Save", "OpenPicture", "SavePicture"})
-    fields << QString(kind) + " title" << QString(kind) + " defaultExtension" << QString(kind) + " filters";
-  return fields + QStringList{"fontDevice",          "allowCustomColors",    "showCustomColors",
-                              "allowNonSolidColors", "useNearestSolidColor", "allowPrintToFile"};
+inline auto fields(const FileDialogSettings& s) {
+  const auto& [title, defaultExtension, filters] = s;
+  return std::tie(title, defaultExtension, filters);
+}
+inline auto fields(const MessageBoxSettings& s) {
+  const auto& [caption, text, lines, icon, buttons, systemModal, variable] = s;
+  return std::tie(caption, text, lines, icon, buttons, systemModal, variable);
+}
+inline auto fields(const InputBoxSettings& s) {
+  const auto& [caption, prompt, defaultText, variable] = s;
+  return std::tie(caption, prompt, defaultText, variable);
+}
+inline auto fields(const CommonDialogSettings& s) {
+  const auto& [activeDialog, files, fontDevice, allowCustomColors, showCustomColors, allowNonSolidColors,
+               useNearestSolidColor, allowPrintToFile] = s;
+  return std::tie(activeDialog, files, fontDevice, allowCustomColors, showCustomColors, allowNonSolidColors,
+                  useNearestSolidColor, allowPrintToFile);
+}
+inline auto fields(const ComposerSettings& s) {
+  const auto& [activeCreator, messageBox, inputBox, commonDialog] = s;
+  return std::tie(activeCreator, messageBox, inputBox, commonDialog);
 }
 
-// The fields of the three creators' settings that differ from what a fresh window holds.
-inline QStringList fieldsAwayFromTheirDefaults(const ComposerSettings& settings) {
-  const MessageBoxSettings& m = settings.messageBox;
-  const InputBoxSettings& i = settings.inputBox;
-  const CommonDialogSettings& c = settings.commonDialog;
-  QStringList changed;
-  const auto field = [&changed](const QString& name, bool atDefault) {
-    if (!atDefault) changed << name;
-  };
-  field("caption", m.caption.empty());
-  field("text", m.text.empty());
-  field("lines", m.lines.empty());
-  field("icon", m.icon == IconChoice::Information);
-  field("buttons", m.buttons == ButtonChoice::OK_OK);
-  field("systemModal", !m.systemModal);
-  field("variable", m.variable == "Result");
-  field("input caption", i.caption.empty());
-  field("prompt", i.prompt.empty());
-  field("defaultText", i.defaultText.empty());
-  field("input variable", i.variable == "Result");
-  field("activeDialog", c.activeDialog == DialogKind::Open);
-  const std::pair<DialogKind, QString> fileTabs[] = {{DialogKind::Open, "Open"},
-                                                     {DialogKind::Save, "Save"},
-                                                     {DialogKind::OpenPicture, "OpenPicture"},
-                                                     {DialogKind::SavePicture, "SavePicture"}};
-  for (const auto& [kind, name] : fileTabs) {
-    const FileDialogSettings& file = *fileDialogSettings(c, kind);
-    field(name + " title", file.title.empty());
-    field(name + " defaultExtension", file.defaultExtension.empty());
-    field(name + " filters", std::ranges::all_of(file.filters, [](const FilterRow& row) {
-            return row.name.empty() && row.pattern.empty();
-          }));
+template <typename T>
+concept SettingsRecord = requires(const T& record) {
+  fields(record);
+};
+
+// Whether `changed` differs from `original` in every field of the record and of the
+// records it holds, each file dialog's included; a filter list counts as one field.
+template <typename T>
+bool differsInEveryField(const T& changed, const T& original) {
+  if constexpr (SettingsRecord<T> && !std::is_same_v<T, FilterRow>) {
+    const auto a = fields(changed), b = fields(original);
+    return [&]<std::size_t... i>(std::index_sequence<i...>) {
+      return (differsInEveryField(std::get<i>(a), std::get<i>(b)) && ...);
+    }
+    (std::make_index_sequence<std::tuple_size_v<decltype(a)>>());
+  } else if constexpr (std::is_same_v<T, decltype(CommonDialogSettings::files)>) {
+    return std::ranges::equal(changed, original,
+                              [](const auto& x, const auto& y) { return differsInEveryField(x, y); });
+  } else {
+    return changed != original;
   }
-  field("fontDevice", c.fontDevice == FontDevice::AllFonts);
-  field("allowCustomColors", !c.allowCustomColors);
-  field("showCustomColors", !c.showCustomColors);
-  field("allowNonSolidColors", !c.allowNonSolidColors);
-  field("useNearestSolidColor", !c.useNearestSolidColor);
-  field("allowPrintToFile", !c.allowPrintToFile);
-  return changed;
 }
+
+// Writes a value of the settings as {field, field, ...}: texts quoted, enumerations and
+// truth values as numbers, lists in brackets, a filter list by its rows that hold text.
+template <typename T>
+void print(std::ostream& out, const T& value) {
+  if constexpr (SettingsRecord<T>) {
+    const char* separator = "{";
+    std::apply([&](const auto&... field) { ((out << separator, print(out, field), separator = ", "), ...); },
+               fields(value));
+    out << '}';
+  } else if constexpr (std::is_same_v<T, std::string>) {
+    out << '"' << value << '"';
+  } else if constexpr (std::is_enum_v<T> || std::is_same_v<T, bool>) {
+    out << static_cast<int>(value);
+  } else if constexpr (std::is_same_v<T, FilterRows>) {
+    out << "rows[";
+    for (int row = 0; row < filterRowCount; ++row)
+      if (value[row] != FilterRow{}) out << row << ": ", print(out, value[row]), out << ' ';
+    out << ']';
+  } else {
+    out << '[';
+    for (const auto& item : value) print(out, item), out << ' ';
+    out << ']';
+  }
+}
+
+template <SettingsRecord T>
+char* printed(const T& record) {
+  std::ostringstream out;
+  print(out, record);
+  return qstrdup(out.str().c_str());
+}
+
+// What QCOMPARE shows when two records differ.
+inline char* toString(const FileDialogSettings& s) { return printed(s); }
+inline char* toString(const MessageBoxSettings& s) { return printed(s); }
+inline char* toString(const InputBoxSettings& s) { return printed(s); }
+inline char* toString(const CommonDialogSettings& s) { return printed(s); }
+inline char* toString(const ComposerSettings& s) { return printed(s); }

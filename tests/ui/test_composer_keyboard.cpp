@@ -325,7 +325,8 @@ class TestComposerKeyboard : public ComposerWindowTest {
     ui->key(Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "*.*");
     ui->key(Qt::Key_Return);
-    QCOMPARE(BuildFilterString(ui->window().readSettings().commonDialog.open.filters), "Text files|*.txt|All|*.*");
+    QCOMPARE(BuildFilterString(fileDialogSettings(ui->window().readSettings().commonDialog, DialogKind::Open).filters),
+             "Text files|*.txt|All|*.*");
     ui->click("sbCopy");
     QVERIFY(ui->clipboard().contains("OpenDialog1.Filter := 'Text files|*.txt|All|*.*';\r\n"));
   }

@@ -2,14 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "button_choice.h"
 #include "composer_window_driver.h"
 #include "modal_dialog_probe.h"
 #include "test_support.h"
 
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,7 +23,6 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(CreatorKind)
-Q_DECLARE_METATYPE(ButtonChoice)
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
 // The composer window as a user meets it: its layout, the creators and New, the pages'
@@ -166,7 +166,7 @@ class TestComposerWindow : public ComposerWindowTest {
   void windowStartsInTheMessageBoxCreatorWithEverySettingAtItsDefault() {
     QCOMPARE(ui->window().readSettings().activeCreator, CreatorKind::MessageBox);
     QCOMPARE(ui->find<QLabel>("laHeader")->text(), QString("MessageBox Creator"));
-    QCOMPARE(fieldsAwayFromTheirDefaults(ui->window().readSettings()), QStringList());
+    QCOMPARE(ui->window().readSettings(), defaults());
     labelsAndColourBoxesAreAtTheirDefaults();
   }
 
@@ -175,32 +175,34 @@ class TestComposerWindow : public ComposerWindowTest {
   void newAndThePressedCreatorButtonReturnEveryFieldToItsDefault_data() {
     QTest::addColumn<QString>("creator");
     QTest::addColumn<QStringList>("presses");
-    QTest::addColumn<QStringList>("changed");  // the fields set away from their defaults
-    const QStringList messageBox = messageBoxFields(), inputBox = inputBoxFields(), commonDialog = commonDialogFields();
-    const auto row = [](const char* name, const char* creator, const QStringList& presses, const QStringList& changed) {
-      QTest::newRow(name) << creator << presses << changed;
+    const auto row = [](const char* name, const char* creator, const QStringList& presses) {
+      QTest::newRow(name) << creator << presses;
     };
-    row("message box, New", "MessageBox", {"sbNew"}, messageBox);
-    row("message box, its button", "MessageBox", {"sbMessageBox"}, messageBox);
-    row("message box, back from another creator", "MessageBox", {"sbInputBox", "sbMessageBox"}, messageBox);
-    row("input box, New", "InputBox", {"sbNew"}, inputBox);
-    row("input box, its button", "InputBox", {"sbInputBox"}, inputBox);
-    row("input box, back from another creator", "InputBox", {"sbCommonDialog", "sbInputBox"}, inputBox);
-    row("common dialog, New", "CommonDialog", {"sbNew"}, commonDialog);
-    row("common dialog, its button", "CommonDialog", {"sbCommonDialog"}, commonDialog);
-    row("common dialog, back from another creator", "CommonDialog", {"sbMessageBox", "sbCommonDialog"}, commonDialog);
+    row("message box, New", "MessageBox", {"sbNew"});
+    row("message box, its button", "MessageBox", {"sbMessageBox"});
+    row("message box, back from another creator", "MessageBox", {"sbInputBox", "sbMessageBox"});
+    row("input box, New", "InputBox", {"sbNew"});
+    row("input box, its button", "InputBox", {"sbInputBox"});
+    row("input box, back from another creator", "InputBox", {"sbCommonDialog", "sbInputBox"});
+    row("common dialog, New", "CommonDialog", {"sbNew"});
+    row("common dialog, its button", "CommonDialog", {"sbCommonDialog"});
+    row("common dialog, back from another creator", "CommonDialog", {"sbMessageBox", "sbCommonDialog"});
   }
 
   void newAndThePressedCreatorButtonReturnEveryFieldToItsDefault() {
     QFETCH(QString, creator);
     QFETCH(QStringList, presses);
-    QFETCH(QStringList, changed);
     ui->click(("sb" + creator).toLatin1());
     setEveryFieldAwayFromItsDefault(creator);
-    QCOMPARE(fieldsAwayFromTheirDefaults(ui->window().readSettings()), changed);
+    const ComposerSettings changed = ui->window().readSettings(), fresh = defaults();
+    if (creator == "MessageBox") QVERIFY(differsInEveryField(changed.messageBox, fresh.messageBox));
+    if (creator == "InputBox") QVERIFY(differsInEveryField(changed.inputBox, fresh.inputBox));
+    if (creator == "CommonDialog") QVERIFY(differsInEveryField(changed.commonDialog, fresh.commonDialog));
 
     for (const QString& button : presses) ui->click(button.toLatin1());
-    QCOMPARE(fieldsAwayFromTheirDefaults(ui->window().readSettings()), QStringList());
+    ComposerSettings expected = defaults();
+    expected.activeCreator = changed.activeCreator;
+    QCOMPARE(ui->window().readSettings(), expected);
     QCOMPARE(ui->find<QTabWidget>(("pc" + creator).toLatin1())->currentIndex(), 0);
     QVERIFY(ui->find<QToolButton>(("sb" + creator).toLatin1())->isChecked());
     labelsAndColourBoxesAreAtTheirDefaults();
@@ -248,49 +250,29 @@ class TestComposerWindow : public ComposerWindowTest {
     ui->typeInto("edSaveDialogDefaultExtension", "txt");
     ui->clickTab("pcCommonDialog", 0);
     const CommonDialogSettings settings = ui->window().readSettings().commonDialog;
-    QCOMPARE(settings.open.title, "Open");
-    QCOMPARE(settings.save.defaultExtension, "txt");
+    QCOMPARE(fileDialogSettings(settings, DialogKind::Open).title, "Open");
+    QCOMPARE(fileDialogSettings(settings, DialogKind::Save).defaultExtension, "txt");
     QCOMPARE(settings.activeDialog, DialogKind::Open);
   }
 
-  void buttonChoiceShowsItsTwoLabels_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<ButtonChoice>("choice");
-    QTest::addColumn<QString>("buttons");
-    QTest::addColumn<QString>("defaultButton");
-    const auto row = [](const char* button, ButtonChoice choice, const char* set, const char* defaultButton) {
-      QTest::newRow(button) << QString(button) << choice << QString(set) << QString(defaultButton);
-    };
-    row("sbOK_OKCancel", ButtonChoice::OK_OKCancel, "Button(s): OK, Cancel", "Default Button: OK");
-    row("sbCancel_OKCancel", ButtonChoice::Cancel_OKCancel, "Button(s): OK, Cancel", "Default Button: Cancel");
-    row("sbYes_YesNo", ButtonChoice::Yes_YesNo, "Button(s): Yes, No", "Default Button: Yes");
-    row("sbNo_YesNo", ButtonChoice::No_YesNo, "Button(s): Yes, No", "Default Button: No");
-    row("sbYes_YesNoCancel", ButtonChoice::Yes_YesNoCancel, "Button(s): Yes, No, Cancel", "Default Button: Yes");
-    row("sbNo_YesNoCancel", ButtonChoice::No_YesNoCancel, "Button(s): Yes, No, Cancel", "Default Button: No");
-    row("sbCancel_YesNoCancel", ButtonChoice::Cancel_YesNoCancel, "Button(s): Yes, No, Cancel",
-        "Default Button: Cancel");
-    row("sbAbort_AbortRetryIgnore", ButtonChoice::Abort_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
-        "Default Button: Abort");
-    row("sbRetry_AbortRetryIgnore", ButtonChoice::Retry_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
-        "Default Button: Retry");
-    row("sbIgnore_AbortRetryIgnore", ButtonChoice::Ignore_AbortRetryIgnore, "Button(s): Abort, Retry, Ignore",
-        "Default Button: Ignore");
-    row("sbRetry_RetryCancel", ButtonChoice::Retry_RetryCancel, "Button(s): Retry, Cancel", "Default Button: Retry");
-    row("sbCancel_RetryCancel", ButtonChoice::Cancel_RetryCancel, "Button(s): Retry, Cancel", "Default Button: Cancel");
-    row("sbOK_OK", ButtonChoice::OK_OK, "Button(s): OK", "Default Button: OK");
-  }
-
+  // Each of the thirteen buttons chooses the choice it is named after and shows that choice's
+  // two labels, whichever was chosen before.
   void buttonChoiceShowsItsTwoLabels() {
-    QFETCH(QString, button);
-    QFETCH(ButtonChoice, choice);
-    QFETCH(QString, buttons);
-    QFETCH(QString, defaultButton);
     ui->clickTab("pcMessageBox", 2);
-    ui->click("sbCancel_OKCancel");
-    ui->click(button.toLatin1());
-    QCOMPARE(ui->find<QLabel>("laButtons")->text(), buttons);
-    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), defaultButton);
-    QCOMPARE(messageBox().buttons, choice);
+    QList<QAbstractButton*> buttons = ui->find<QToolButton>("sbOK_OK")->group()->buttons();
+    QCOMPARE(buttons.size(), 13);
+    std::ranges::reverse(buttons);  // each click then changes the choice, the default's last
+    for (QAbstractButton* button : buttons) {
+      ui->click(button);
+      const ButtonChoice choice = messageBox().buttons;
+      const QString set = ui->find<QLabel>("laButtons")->text();
+      const QString defaultButton = ui->find<QLabel>("laDefaultButton")->text();
+      QCOMPARE(set, QString::fromUtf8(buttonSetLabel(choice)));
+      QCOMPARE(defaultButton, QString::fromUtf8(defaultButtonLabel(choice)));
+      const QString separator = QStringLiteral(": ");
+      QCOMPARE(button->objectName(), QStringLiteral("sb") + defaultButton.section(separator, 1) + QLatin1Char('_') +
+                                         set.section(separator, 1).remove(QStringLiteral(", ")));
+    }
     QCOMPARE(ui->find<QLabel>("laButtons")->palette().color(QPalette::WindowText), QColor(Qt::red));
   }
 
@@ -459,17 +441,15 @@ class TestComposerWindow : public ComposerWindowTest {
     QCOMPARE(block.count('\n'), block.count("\r\n"));
   }
 
-  void longMessageIsCopiedWholeWithoutDelay() {
+  // How long the copy takes is measured by the composer window's benchmark.
+  void longMessageIsCopiedWhole() {
     QString message;
     for (int line = 0; line < 1000; ++line) message += QString("Zeile %1 mit Grüßen und\tTab ").arg(line, 4) + '\n';
     message += QString(100000 - message.size(), 'x');
     QGuiApplication::clipboard()->setText(message);
     ui->click("meMessageBoxText");
     ui->key(Qt::Key_V, Qt::ControlModifier);
-    QElapsedTimer timer;
-    timer.start();
     ui->click("sbCopy");
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY(copied.contains("'Zeile    0 mit Grüßen und\tTab ' + #10#13 + 'Zeile    1"));
     QCOMPARE(QString::fromStdString(messageBox().text), QString(message).replace('\n', "\r\n"));

@@ -22,29 +22,15 @@
 namespace {
 
 void showCommonDialog(const CommonDialogSettings& settings) {
-  switch (settings.activeDialog) {
-    case DialogKind::Open:
-      showFileDialog(fileDialogRequest(FileDialogKind::Open, settings));
-      return;
-    case DialogKind::Save:
-      showFileDialog(fileDialogRequest(FileDialogKind::Save, settings));
-      return;
-    case DialogKind::OpenPicture:
-      showFileDialog(fileDialogRequest(FileDialogKind::OpenPicture, settings));
-      return;
-    case DialogKind::SavePicture:
-      showFileDialog(fileDialogRequest(FileDialogKind::SavePicture, settings));
-      return;
-    case DialogKind::Font:
-      showFontDialog(fontDialogRequest(settings.fontDevice));
-      return;
-    case DialogKind::Color:
-      showColorDialog(colorDialogRequest(settings));
-      return;
-    case DialogKind::Print:
-      showPrintDialog(printDialogRequest(settings));
-      return;
-  }
+  const DialogKind kind = settings.activeDialog;
+  if (isFileDialog(kind))
+    showFileDialog(fileDialogRequest(kind, settings));
+  else if (kind == DialogKind::Font)
+    showFontDialog(fontDialogRequest(settings.fontDevice));
+  else if (kind == DialogKind::Color)
+    showColorDialog(colorDialogRequest(settings));
+  else
+    showPrintDialog(printDialogRequest(settings));
 }
 
 }  // namespace

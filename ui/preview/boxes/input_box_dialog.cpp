@@ -5,10 +5,9 @@
 #include "input_box_dialog.h"
 
 #include "active_window_guard.h"
-#include "centred_on_screen.h"
 #include "input_box_layout.h"
 #include "modal_window_in_view.h"
-#include "outer_placement.h"
+#include "screen_placement.h"
 #include "window_font.h"
 #include "x11_window_title.h"
 
@@ -82,11 +81,7 @@ InputBoxDialog::InputBoxDialog(const InputBoxRequest& request)
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   layOut();
   answerEdit_->setFocus();
-  // Centred by its outer rectangle once shown, and again once framed.
-  new OuterPlacement(this, [this](QSize outer) {
-    const QRect area = screen()->geometry();
-    return area.topLeft() + centredOnScreen(area.size(), outer);
-  });
+  placeCentredOnScreen(*this);
   keepModalWindowInView(*this);
 }
 

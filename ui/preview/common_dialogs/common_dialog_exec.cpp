@@ -4,8 +4,8 @@
 
 #include "common_dialog_exec.h"
 
-#include "common_dialog_placement.h"
 #include "outer_placement.h"
+#include "screen_placement.h"
 
 #include <QApplication>
 #include <QDialog>

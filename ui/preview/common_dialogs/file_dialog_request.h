@@ -11,9 +11,6 @@
 #include <optional>
 #include <vector>
 
-// The four file kinds of the common dialogs.
-enum class FileDialogKind { Open, Save, OpenPicture, SavePicture };
-
 enum class FileDialogMode { Open, Save };
 
 // What the open or save dialog of a file kind shows.
@@ -25,5 +22,5 @@ struct FileDialogRequest {
   std::optional<QString> defaultExtension;  // absent when empty
 };
 
-// The request of the file kind `kind`, from that kind's settings.
-FileDialogRequest fileDialogRequest(FileDialogKind kind, const CommonDialogSettings& settings);
+// The request of `kind`, one of fileDialogKinds, from that kind's settings.
+FileDialogRequest fileDialogRequest(DialogKind kind, const CommonDialogSettings& settings);

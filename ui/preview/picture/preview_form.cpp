@@ -4,13 +4,10 @@
 
 #include "preview_form.h"
 
-#include "centred_on_screen.h"
-#include "outer_placement.h"
+#include "screen_placement.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -58,11 +55,7 @@ PreviewForm::PreviewForm(const std::optional<Picture>& picture, QWidget* parent)
     client += picture->size() - panelClient + QSize(2 * panelBorderWidth, 2 * panelBorderWidth);
   }
   resize(client);
-  // Centred on the screen by the outer rectangle, frame included.
-  new OuterPlacement(this, [](QSize outer) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return screen.topLeft() + centredOnScreen(screen.size(), outer);
-  });
+  placeCentredOnScreen(*this);
 }
 
 void showPreviewForm(const std::optional<Picture>& picture, QWidget* parent) {

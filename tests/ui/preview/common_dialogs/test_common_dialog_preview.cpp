@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_placement.h"
 #include "modal_dialog_probe.h"
+#include "screen_placement.h"
 #include "show_preview.h"
 #include "test_support.h"
 #include "window_font.h"
@@ -86,7 +86,7 @@ class TestCommonDialogPreview : public QObject {
     QFETCH(bool, filled);
     CommonDialogSettings settings;
     settings.activeDialog = kind;
-    FileDialogSettings& file = *fileDialogSettings(settings, kind);
+    FileDialogSettings& file = fileDialogSettings(settings, kind);
     file.title = "Open report";
     if (filled) {
       file.defaultExtension = "txt";
@@ -122,12 +122,12 @@ class TestCommonDialogPreview : public QObject {
     QDir::setCurrent(folder.path());
     CommonDialogSettings settings;
     settings.activeDialog = DialogKind::Open;
-    settings.open.filters[0] = {"Backups (old)", "*.bäk"};
-    settings.open.filters[1] = {"\"Quoted\" \\ name", "*.(a);my file*.txt"};
-    settings.open.filters[2] = {" Blank ", ";;"};
-    settings.open.filters[3] = {"All files", "*.*"};
-    settings.open.filters[4] = {"An empty pattern ends the list", ""};
-    settings.open.filters[5] = {"Never offered", "*"};
+    fileDialogSettings(settings, DialogKind::Open).filters[0] = {"Backups (old)", "*.bäk"};
+    fileDialogSettings(settings, DialogKind::Open).filters[1] = {"\"Quoted\" \\ name", "*.(a);my file*.txt"};
+    fileDialogSettings(settings, DialogKind::Open).filters[2] = {" Blank ", ";;"};
+    fileDialogSettings(settings, DialogKind::Open).filters[3] = {"All files", "*.*"};
+    fileDialogSettings(settings, DialogKind::Open).filters[4] = {"An empty pattern ends the list", ""};
+    fileDialogSettings(settings, DialogKind::Open).filters[5] = {"Never offered", "*"};
     preview(settings, [](QDialog* dialog) {
       auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
       QCOMPARE(comboTexts(types), QStringList({"Backups (old)", "\"Quoted\" \\ name", " Blank ", "All files"}));

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_placement.h"
 #include "current_printer.h"
 #include "modal_dialog_probe.h"
 #include "preview_error.h"
 #include "private_cups_server.h"
+#include "screen_placement.h"
 #include "show_preview.h"
 #include "test_support.h"
 
@@ -24,8 +24,9 @@
 
 #include <functional>
 
-// The font and print previews against a CUPS server of the test's own. The
-// slots run in order and build on the printers set up before them.
+// The font and print previews against a CUPS server of the test's own. The program's
+// current printer lasts for the process: what holds before its first use is checked
+// when the test starts; each slot then sets up the printers it needs itself.
 class TestPrinterPreview : public QObject {
   Q_OBJECT
 
@@ -67,34 +68,47 @@ class TestPrinterPreview : public QObject {
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
   }
 
+  // Picks the printer in a print preview and confirms it, which makes it current.
+  static void makeCurrent(const QString& printer) {
+    outcome(printPreview(false), [&printer](QDialog* dialog) {
+      choosePrinter(dialog, printer);
+      confirm(dialog);
+    });
+    QCOMPARE(currentPrinter().printerName(), printer);
+  }
+
  private slots:
-  void initTestCase() { QVERIFY2(cups_.error().isEmpty(), qPrintable(cups_.error())); }
+  // Before a default printer exists the printer previews fail, with no printer installed
+  // and with one that is not the default; the first use after one is set makes it current.
+  void initTestCase() {
+    QVERIFY2(cups_.error().isEmpty(), qPrintable(cups_.error()));
+    const QString noDefault = QStringLiteral("There is no default printer currently selected");
+    for (const bool withQueue : {false, true}) {
+      if (withQueue) QVERIFY2(cups_.addQueue("QuillmarkTest"), qPrintable(cups_.error()));
+      QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), noDefault);
+      QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), noDefault);
+      QCOMPARE(outcome(printPreview(false)), noDefault);
+      QCOMPARE(outcome(fontPreview(FontDevice::ScreenFontsOnly)), QStringLiteral("dialog"));
+    }
+    QVERIFY2(cups_.setDefault("QuillmarkTest"), qPrintable(cups_.error()));
+    QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), QStringLiteral("dialog"));
+    QCOMPARE(currentPrinter().printerName(), QStringLiteral("QuillmarkTest"));
+  }
+  void init() {
+    const QString defaultQueue = QStringLiteral("QuillmarkTest");
+    for (const QString& queue : {defaultQueue, QStringLiteral("Second")})
+      QVERIFY2(cups_.addQueue(queue), qPrintable(cups_.error()));
+    QVERIFY2(cups_.setDefault(defaultQueue), qPrintable(cups_.error()));
+  }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-  void withoutADefaultPrinterThePrinterPreviewsFail_data() {
-    QTest::addColumn<bool>("withQueue");
-    QTest::newRow("no printer installed") << false;
-    QTest::newRow("a printer that is not the default") << true;
-  }
-  void withoutADefaultPrinterThePrinterPreviewsFail() {
-    QFETCH(bool, withQueue);
-    if (withQueue) QVERIFY2(cups_.addQueue("QuillmarkTest"), qPrintable(cups_.error()));
-    const QString noDefault = QStringLiteral("There is no default printer currently selected");
-    QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), noDefault);
-    QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), noDefault);
-    QCOMPARE(outcome(printPreview(false)), noDefault);
-    QCOMPARE(outcome(fontPreview(FontDevice::ScreenFontsOnly)), QStringLiteral("dialog"));
-  }
-
-  void theDefaultPrinterServesTheFontPreviews() {
-    QVERIFY2(cups_.setDefault("QuillmarkTest"), qPrintable(cups_.error()));
+  void theCurrentPrinterServesTheFontPreviews() {
     QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), QStringLiteral("dialog"));
     QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly),
                      [](QDialog* dialog) {
                        QVERIFY(qobject_cast<QFontDialog*>(dialog)->testOption(QFontDialog::ScalableFonts));
                      }),
              QStringLiteral("dialog"));
-    QCOMPARE(currentPrinter().printerName(), QStringLiteral("QuillmarkTest"));
   }
 
   void thePrintDialogOffersNoSelectionNorPageRange_data() {
@@ -104,19 +118,19 @@ class TestPrinterPreview : public QObject {
   }
   void thePrintDialogOffersNoSelectionNorPageRange() {
     QFETCH(bool, allowPrintToFile);
-    QVERIFY2(cups_.addQueue("Second"), qPrintable(cups_.error()));
+    const QString current = currentPrinter().printerName();
     const QString shown = outcome(printPreview(allowPrintToFile), [&](QDialog* shownDialog) {
       auto* dialog = qobject_cast<QPrintDialog*>(shownDialog);
       QVERIFY(dialog);
       QVERIFY(!dialog->parentWidget());
       QCOMPARE(dialog->pos(),
                commonDialogPosition(QGuiApplication::primaryScreen()->geometry(), dialog->frameGeometry().size()));
-      QCOMPARE(dialog->printer()->printerName(), QStringLiteral("QuillmarkTest"));
+      QCOMPARE(dialog->printer()->printerName(), current);
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
       QCOMPARE(dialog->printRange(), QAbstractPrintDialog::AllPages);
       auto* printers = dialog->findChild<QComboBox*>("printers");
-      QCOMPARE(printers->currentText(), QStringLiteral("QuillmarkTest"));
+      QCOMPARE(printers->currentText(), current);
       QCOMPARE(printers->findText("Print to File (PDF)") >= 0, allowPrintToFile);
       // Whatever printer the user picks, only "All" stays available.
       for (const char* printer : {"QuillmarkTest", "Second", "QuillmarkTest"}) {
@@ -132,11 +146,7 @@ class TestPrinterPreview : public QObject {
   }
 
   void aConfirmedPrintDialogMakesItsPrinterCurrent() {
-    outcome(printPreview(false), [](QDialog* dialog) {
-      choosePrinter(dialog, "Second");
-      confirm(dialog);
-    });
-    QCOMPARE(currentPrinter().printerName(), QStringLiteral("Second"));
+    makeCurrent(QStringLiteral("Second"));
     QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), QStringLiteral("dialog"));
     outcome(printPreview(false), [](QDialog* dialog) {
       QCOMPARE(dialog->findChild<QComboBox*>("printers")->currentText(), QStringLiteral("Second"));
@@ -147,6 +157,7 @@ class TestPrinterPreview : public QObject {
   }
 
   void printingToAFileKeepsTheCurrentPrinter() {
+    makeCurrent(QStringLiteral("Second"));
     QTemporaryDir output;
     outcome(printPreview(true), [&](QDialog* dialog) {
       choosePrinter(dialog, "Print to File (PDF)");
@@ -158,6 +169,7 @@ class TestPrinterPreview : public QObject {
   }
 
   void aRemovedPrinterIsNotValidForTheFontPreview() {
+    makeCurrent(QStringLiteral("Second"));
     QVERIFY2(cups_.removeQueue("Second"), qPrintable(cups_.error()));
     QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), QStringLiteral("Printer selected is not valid"));
     QCOMPARE(outcome(fontPreview(FontDevice::ScreenFontsOnly)), QStringLiteral("dialog"));

@@ -32,7 +32,7 @@ class TestPicturePane : public QObject {
   // Shows the preview of `kind` with every file offered, in the test's folder.
   void preview(DialogKind kind, const std::function<void(QFileDialog*)>& inspect) {
     ComposerSettings settings = commonDialogSettings(kind);
-    fileDialogSettings(settings.commonDialog, kind)->filters[0] = {"All files", "*"};
+    fileDialogSettings(settings.commonDialog, kind).filters[0] = {"All files", "*"};
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder_.path());
     ModalDialogProbe probe([&](QDialog* shown) { inspect(qobject_cast<QFileDialog*>(shown)); });
