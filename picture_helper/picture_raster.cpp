@@ -85,6 +85,13 @@ Raster drawnMetafile(const PictureRequest& request, const QByteArray& file) {
 
 }  // namespace
 
+// libemf2svg ends fontconfig (FcFini) after each text drawn by glyph numbers,
+// which fontconfig refuses with an assertion while Qt's font database holds
+// its caches. This definition takes the place of fontconfig's for the
+// libraries: the helper draws one picture and exits, and fontconfig stays
+// set up until then.
+extern "C" void FcFini() {}
+
 Raster rasterisePicture(const PictureRequest& request, const QByteArray& file) {
   if (request.kind == "bmp" || request.kind == "ico") return drawnImageFile(request, file);
   return drawnMetafile(request, file);
