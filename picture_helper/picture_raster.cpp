@@ -10,7 +10,6 @@
 #include "svg_sanitising.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -99,12 +98,10 @@ Raster rasterisePicture(const PictureRequest& request, const QByteArray& file) {
 
 void prepareRasterising() {
   QImageReader::setAllocationLimit(imageAllocationLimit);
-  // Reading an image of no known format asks every plugin, loading them all.
+  // Icons are read by a plugin, loaded now. Other plugins stay unloaded: the
+  // sandbox refuses to open them later (Landlock), and Qt then reads an
+  // embedded image with its built-in readers. Fonts are set up when a text
+  // is drawn, from the folders the sandbox lets the helper read.
   QBuffer nothing;
-  nothing.setData("?");
-  QImageReader(&nothing).read();
-  // The font database and its fontconfig set-up, and a text drawn once.
-  QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
-  QPainter painter(&image);
-  painter.drawText(0, 8, u"x"_s);
+  QImageReader(&nothing, "ico").canRead();
 }

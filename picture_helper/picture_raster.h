@@ -23,5 +23,5 @@ struct Raster {
 Raster rasterisePicture(const PictureRequest& request, const QByteArray& file);
 
 // Loads, before the sandbox forbids loading code, what decoding needs later:
-// the image-format plugins and the font database.
+// the icon reader's plugin; sets the ceiling of Qt's image readers.
 void prepareRasterising();

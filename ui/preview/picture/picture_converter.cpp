@@ -24,6 +24,9 @@ namespace {
 Q_LOGGING_CATEGORY(pictureLog, "quillmark.picture", QtCriticalMsg)
 
 constexpr int helperMilliseconds = 2000;
+// Helpers started ahead: enough that one has finished setting itself up when
+// the selection changes as fast as the keyboard repeats.
+constexpr std::size_t spareCount = 3;
 constexpr qsizetype maxErrorBytes = 4096;
 
 // The helper stands beside the program's executable: the build copies it there,
@@ -73,38 +76,40 @@ qsizetype replyBytes(const PictureReplyHeader& header) {
 PictureConverter::PictureConverter() : deadline_(new QTimer(this)) {
   deadline_->setSingleShot(true);
   connect(deadline_, &QTimer::timeout, this, [this] { finish(u"no answer within %1 ms"_s.arg(helperMilliseconds)); });
-  startSpare();
+  startSpares();
 }
 
 PictureConverter::~PictureConverter() {
-  for (QProcess* helper : {spare_.get(), helper_.get()})
-    if (helper) {
-      helper->disconnect();
-      killGroup(*helper);
-      helper->waitForFinished();
-    }
+  cancel();
+  for (const std::unique_ptr<QProcess>& spare : spares_) {
+    killGroup(*spare);
+    spare->waitForFinished();
+  }
 }
 
-void PictureConverter::startSpare() {
+void PictureConverter::startSpares() {
   const QString program = helperPath();
   if (program.isEmpty()) return;
-  spare_ = std::make_unique<QProcess>();
-  spare_->setChildProcessModifier([] { ::setpgid(0, 0); });
-  spare_->start(program, {});
+  while (spares_.size() < spareCount) {
+    auto spare = std::make_unique<QProcess>();
+    spare->setChildProcessModifier([] { ::setpgid(0, 0); });
+    spare->start(program, {});
+    spares_.push_back(std::move(spare));
+  }
 }
 
 void PictureConverter::convert(const PictureFile& file, int dotsPerInch, QSize box, bool stretch, Done done) {
   cancel();
-  if (!spare_) startSpare();
-  if (!spare_) {
+  startSpares();
+  if (spares_.empty()) {
     qCWarning(pictureLog) << "the picture helper quillmark-metafile is missing beside the program";
     done(std::nullopt);
     return;
   }
-  helper_ = std::move(spare_);
-  QTimer::singleShot(0, this, [this] {
-    if (!spare_) startSpare();
-  });
+  // The one started first is the likeliest to be ready.
+  helper_ = std::move(spares_.front());
+  spares_.pop_front();
+  QTimer::singleShot(0, this, &PictureConverter::startSpares);
   output_.clear();
   errors_.clear();
   file_ = file;

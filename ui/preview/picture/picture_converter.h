@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QSize>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,8 +22,8 @@ class QTimer;
 // the reply is read as it comes, and the result handed to a callback. A newer
 // conversion ends the older one; a helper that takes longer than two seconds
 // or writes more than its header announces is killed with its process group.
-// The next helper is started ahead, once the program is idle again, so that
-// a conversion does not wait for a process to start. Failures are logged
+// The next helpers are started ahead, once the program is idle again, so
+// that a conversion does not wait for a process to start and set itself up. Failures are logged
 // under the "quillmark.picture" category (off by default), with what the
 // helper wrote to its error output.
 class PictureConverter : public QObject {
@@ -41,14 +42,14 @@ class PictureConverter : public QObject {
   void cancel();
 
  private:
-  void startSpare();
+  void startSpares();
   void readOutput();
   void readErrors(QProcess& helper);
   // Hands the result to the callback, or logs `failure` (or what the helper's
   // exit or reply shows) and hands nothing.
   void finish(QString failure);
 
-  std::unique_ptr<QProcess> spare_;
+  std::deque<std::unique_ptr<QProcess>> spares_;
   std::unique_ptr<QProcess> helper_;
   QTimer* deadline_;
   QByteArray output_;
