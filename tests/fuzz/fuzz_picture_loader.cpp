@@ -13,10 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// Qt runs on its minimal platform, whose font database is not fontconfig:
-// libemf2svg ends fontconfig (FcFini) after each text drawn by glyph numbers,
-// which fontconfig refuses with an assertion while Qt holds its caches. In the
-// program the libraries run in the helper process, apart from Qt.
+// Qt runs on its minimal platform, without a display.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "minimal");
   static QGuiApplication application(*argc, *argv);
