@@ -100,8 +100,15 @@ void prepareRasterising() {
   QImageReader::setAllocationLimit(imageAllocationLimit);
   // Icons are read by a plugin, loaded now. Other plugins stay unloaded: the
   // sandbox refuses to open them later (Landlock), and Qt then reads an
-  // embedded image with its built-in readers. Fonts are set up when a text
-  // is drawn, from the folders the sandbox lets the helper read.
+  // embedded image with its built-in readers.
   QBuffer nothing;
   QImageReader(&nothing, "ico").canRead();
+  // A drawing with a text drawn once: Qt sets up its font database and
+  // fontconfig before the picture arrives, while the helper is still spare.
+  QSvgRenderer drawing(
+      QByteArrayLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 8 8\">"
+                        "<rect width=\"4\" height=\"4\"/><text y=\"8\">x</text></svg>"));
+  QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  drawing.render(&painter);
 }

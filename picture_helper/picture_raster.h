@@ -23,5 +23,6 @@ struct Raster {
 Raster rasterisePicture(const PictureRequest& request, const QByteArray& file);
 
 // Loads, before the sandbox forbids loading code, what decoding needs later:
-// the icon reader's plugin; sets the ceiling of Qt's image readers.
+// the icon reader's plugin, the font database; sets the ceiling of Qt's
+// image readers.
 void prepareRasterising();
