@@ -68,7 +68,9 @@ int answer() {
   // output carries the reply alone.
   const int reply = dup(STDOUT_FILENO);
   if (reply < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
-  const Raster raster = rasterisePicture(*request, input.sliced(lineEnd + 1));
+  // The file's bytes where they lie, not copied.
+  const Raster raster =
+      rasterisePicture(*request, QByteArray::fromRawData(input.constData() + lineEnd + 1, input.size() - lineEnd - 1));
   const bool drawn = raster.status == PictureStatus::Drawn;
   const PictureReplyHeader header{pictureReplyMagic,
                                   raster.status,
