@@ -8,9 +8,11 @@
 
 #include <fcntl.h>
 
+#include <sched.h>
 #include <seccomp.h>
 #include <sys/ioctl.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <cerrno>
 
 #include <cstdint>
@@ -69,6 +71,15 @@ constexpr std::uint64_t intBits = 0xFFFFFFFF;
 //                        clocks, when the vDSO does not answer
 //   rt_sigreturn, exit, exit_group
 //                        the end of a signal handler; the end of the process
+//   clone with CLONE_THREAD, set_robust_list, rseq, rt_sigprocmask,
+//   sched_getaffinity, sched_yield, prctl (PR_SET_NAME)
+//                        threads: Qt converts and scales large images on its
+//                        thread pool, sized by the processors the process may
+//                        use, and names its threads. A thread, never a
+//                        process: clone must carry CLONE_THREAD (fork and the
+//                        like are killed), and clone3, whose flags sit in
+//                        memory where a filter cannot read them, fails with
+//                        ENOSYS, so that glibc falls back to clone
 //
 // AddressSanitizer builds also allow sigaltstack without a new stack: the
 // run-time asks for the signal stack before every call that does not return
@@ -84,13 +95,37 @@ bool installMetafileSyscallFilter() {
   const auto allowIf = [&](int call, scmp_arg_cmp condition) {
     added = added && seccomp_rule_add(filter.get(), SCMP_ACT_ALLOW, call, 1, condition) == 0;
   };
-  for (const int call : {SCMP_SYS(read),          SCMP_SYS(write),        SCMP_SYS(close),     SCMP_SYS(fstat),
-                         SCMP_SYS(newfstatat),    SCMP_SYS(lseek),        SCMP_SYS(access),    SCMP_SYS(readlink),
-                         SCMP_SYS(getdents64),    SCMP_SYS(fstatfs),      SCMP_SYS(fadvise64), SCMP_SYS(dup),
-                         SCMP_SYS(dup2),          SCMP_SYS(brk),          SCMP_SYS(munmap),    SCMP_SYS(mremap),
-                         SCMP_SYS(madvise),       SCMP_SYS(futex),        SCMP_SYS(getrandom), SCMP_SYS(sysinfo),
-                         SCMP_SYS(clock_gettime), SCMP_SYS(gettimeofday), SCMP_SYS(time),      SCMP_SYS(rt_sigreturn),
-                         SCMP_SYS(exit),          SCMP_SYS(exit_group)})
+  for (const int call : {SCMP_SYS(read),
+                         SCMP_SYS(write),
+                         SCMP_SYS(close),
+                         SCMP_SYS(fstat),
+                         SCMP_SYS(newfstatat),
+                         SCMP_SYS(lseek),
+                         SCMP_SYS(access),
+                         SCMP_SYS(readlink),
+                         SCMP_SYS(getdents64),
+                         SCMP_SYS(fstatfs),
+                         SCMP_SYS(fadvise64),
+                         SCMP_SYS(dup),
+                         SCMP_SYS(dup2),
+                         SCMP_SYS(brk),
+                         SCMP_SYS(munmap),
+                         SCMP_SYS(mremap),
+                         SCMP_SYS(madvise),
+                         SCMP_SYS(futex),
+                         SCMP_SYS(getrandom),
+                         SCMP_SYS(sysinfo),
+                         SCMP_SYS(clock_gettime),
+                         SCMP_SYS(gettimeofday),
+                         SCMP_SYS(time),
+                         SCMP_SYS(rt_sigreturn),
+                         SCMP_SYS(exit),
+                         SCMP_SYS(exit_group),
+                         SCMP_SYS(set_robust_list),
+                         SCMP_SYS(rseq),
+                         SCMP_SYS(rt_sigprocmask),
+                         SCMP_SYS(sched_getaffinity),
+                         SCMP_SYS(sched_yield)})
     allow(call);
   constexpr int writeFlags[] = {O_WRONLY, O_RDWR, O_CREAT, O_TRUNC};
   int writeMask = 0;
@@ -111,6 +146,9 @@ bool installMetafileSyscallFilter() {
   allowIf(SCMP_SYS(mprotect), argument(2, PROT_EXEC, 0));
   for (const int command : {F_GETFD, F_SETFD}) allowIf(SCMP_SYS(fcntl), argument(1, intBits, command));
   allowIf(SCMP_SYS(ioctl), argument(1, intBits, TCGETS));
+  allowIf(SCMP_SYS(clone), argument(0, CLONE_THREAD, CLONE_THREAD));
+  added = added && seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
+  allowIf(SCMP_SYS(prctl), argument(0, intBits, PR_SET_NAME));
 #ifdef QUILLMARK_ADDRESS_SANITIZER
   allowIf(SCMP_SYS(sigaltstack), argument(0, ~std::uint64_t{0}, 0));
 #endif

@@ -7,32 +7,34 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
-#include <memory>
-#include <optional>
+#include <QString>
 
 class QPainter;
 class QRect;
-class QSvgRenderer;
 
-// A loaded picture of the picture pane: a bitmap or icon held as an image, or
-// a metafile held as its drawing, with its size in pixels.
+// A picture file as the pane read it: its bytes, never parsed in this
+// process, and its kind from the extension ("bmp", "ico", "wmf", "emf").
+struct PictureFile {
+  QByteArray bytes;
+  QString kind;
+};
+
+// A picture of the picture pane as the picture helper drew it: its natural
+// size in pixels, a raster drawn for the size the pane or the Preview window
+// asked for, and the file, so that it can be drawn again at another size.
 class Picture {
  public:
+  Picture(PictureFile file, QSize size, QImage raster)
+      : file_(std::move(file)), size_(size), raster_(std::move(raster)) {}
+
+  const PictureFile& file() const { return file_; }
   QSize size() const { return size_; }
-  // Draws the whole picture stretched over `target`.
+  const QImage& raster() const { return raster_; }
+  // Draws the raster stretched over `target`.
   void draw(QPainter& painter, const QRect& target) const;
 
-  // The image in `bytes` read as `format` ("bmp", "ico") and nothing else;
-  // nothing when it cannot be read or is empty.
-  static std::optional<Picture> fromImage(const QByteArray& bytes, const char* format);
-  // The drawing in `svg` shown at `size`; nothing when it cannot be parsed or
-  // the size is empty.
-  static std::optional<Picture> fromSvg(const QByteArray& svg, QSize size);
-
  private:
-  Picture() = default;
-
+  PictureFile file_;
   QSize size_;
-  QImage image_;
-  std::shared_ptr<QSvgRenderer> drawing_;
+  QImage raster_;
 };

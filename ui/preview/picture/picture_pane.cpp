@@ -66,7 +66,23 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
 }
 
 void PicturePane::showFile(const QString& path) {
-  picture_ = loadPicture(path, screenDotsPerInch(*this), converter_);
+  file_ = readPictureFile(path);
+  if (file_)
+    requestDrawing();
+  else {
+    converter_.cancel();
+    showPicture(std::nullopt);
+  }
+}
+
+void PicturePane::requestDrawing() {
+  requestedBox_ = PaintBox->size();
+  converter_.convert(*file_, screenDotsPerInch(*this), requestedBox_, false,
+                     [this](std::optional<Picture> picture) { showPicture(std::move(picture)); });
+}
+
+void PicturePane::showPicture(std::optional<Picture> picture) {
+  picture_ = std::move(picture);
   if (picture_)
     PictureLabel->setText(QStringLiteral(" (%1x%2)").arg(picture_->size().width()).arg(picture_->size().height()));
   else
@@ -82,6 +98,8 @@ void PicturePane::resizeEvent(QResizeEvent*) {
   PaintPanel->setGeometry(inside.adjusted(0, labelHeight, 0, 0));
   PaintBox->setGeometry(PaintPanel->rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
   PreviewButton->setGeometry(PaintPanel->x() + PaintPanel->width() - 25, 1, 23, 22);
+  // The picture is drawn again for the paint box's new size.
+  if (file_ && PaintBox->size() != requestedBox_) requestDrawing();
 }
 
 bool PicturePane::eventFilter(QObject* watched, QEvent* event) {
@@ -96,9 +114,19 @@ void PicturePane::placeInStrip() {
 
 void PicturePane::openPreview() { showPreviewForm(picture_, this); }
 
-void PicturePane::followSelection(const QItemSelectionModel& selection) {
-  const QModelIndexList rows = selection.selectedRows();
-  showFile(rows.isEmpty() ? QString() : rows.first().data(QFileSystemModel::FilePathRole).toString());
+void PicturePane::followSelection(const QAbstractItemView& list) {
+  const QItemSelectionModel& selection = *list.selectionModel();
+  QModelIndex shown;
+  for (const QModelIndex& row : selection.selectedRows())
+    if (row.parent() == list.rootIndex()) {
+      shown = row;
+      break;
+    }
+  // An emptied name box selects the folder itself, outside the list: the
+  // list still marks its current file, and the pane shows that one.
+  if (!shown.isValid() && selection.hasSelection() && list.currentIndex().parent() == list.rootIndex())
+    shown = list.currentIndex();
+  showFile(shown.isValid() ? shown.data(QFileSystemModel::FilePathRole).toString() : QString());
 }
 
 void attachPicturePane(QFileDialog& dialog) {
@@ -119,6 +147,6 @@ void attachPicturePane(QFileDialog& dialog) {
   // clears the selection.
   QItemSelectionModel* selection = list->selectionModel();
   QObject::connect(selection, &QItemSelectionModel::selectionChanged, pane,
-                   [pane, selection] { pane->followSelection(*selection); });
+                   [pane, list] { pane->followSelection(*list); });
   QObject::connect(&dialog, &QDialog::finished, pane, [] { QToolTip::hideText(); });
 }

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "metafile_converter.h"
 #include "picture.h"
+#include "picture_converter.h"
 
 #include <QWidget>
 #include <optional>
@@ -13,7 +13,7 @@
 class BevelPanel;
 class PicturePaintBox;
 class QFileDialog;
-class QItemSelectionModel;
+class QAbstractItemView;
 class QLabel;
 class QToolButton;
 
@@ -24,12 +24,15 @@ class PicturePane : public QWidget {
  public:
   explicit PicturePane(QWidget* parent);
 
-  // Loads the picture at `path`, shows its size or "Picture:" and redraws it.
+  // Has the picture at `path` drawn; once it is, shows its size and draws
+  // it, or shows "Picture:" when it cannot be shown. The label and the
+  // picture stay as they are until then.
   void showFile(const QString& path);
 
-  // Shows the file of the first selected row of the dialog's file list, or
-  // "Picture:" when no row is selected.
-  void followSelection(const QItemSelectionModel& selection);
+  // Shows the file the dialog's file `list` highlights: its first selected
+  // row, or its current row while the name box is empty; "Picture:" when no
+  // row is highlighted.
+  void followSelection(const QAbstractItemView& list);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -40,8 +43,12 @@ class PicturePane : public QWidget {
  private:
   void placeInStrip();
   void openPreview();
+  void requestDrawing();
+  void showPicture(std::optional<Picture> picture);
 
-  MetafileConverter converter_;
+  PictureConverter converter_;
+  std::optional<PictureFile> file_;
+  QSize requestedBox_;
   std::optional<Picture> picture_;
   QLabel* PictureLabel;
   QToolButton* PreviewButton;

@@ -4,20 +4,37 @@
 
 #include "preview_form.h"
 
+#include "picture_converter.h"
 #include "screen_placement.h"
 
 #include <QFrame>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int panelBorderWidth = 5;
 
-// The picture stretched over the whole widget.
+constexpr int redrawDelayMilliseconds = 150;
+
+// The picture stretched over the whole widget, drawn again by the picture
+// helper for the widget's size once the size has settled; until then the
+// raster at hand is stretched.
 class StretchedPicture : public QWidget {
  public:
-  StretchedPicture(const std::optional<Picture>& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
+  StretchedPicture(const std::optional<Picture>& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+    redraw_.setSingleShot(true);
+    redraw_.setInterval(redrawDelayMilliseconds);
+    connect(&redraw_, &QTimer::timeout, this, [this] {
+      converter_->convert(picture_->file(), qRound(screen()->logicalDotsPerInchY()), size(), true,
+                          [this](std::optional<Picture> drawn) {
+                            if (drawn) picture_ = std::move(drawn);
+                            update();
+                          });
+    });
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -25,10 +42,22 @@ class StretchedPicture : public QWidget {
     QPainter painter(this);
     picture_->draw(painter, rect());
   }
+  void resizeEvent(QResizeEvent*) override {
+    if (picture_ && picture_->raster().size() != size()) redraw_.start();
+  }
 
  private:
-  const std::optional<Picture>& picture_;
+  std::optional<Picture> picture_;
+  std::unique_ptr<PictureConverter> converter_{picture_ ? std::make_unique<PictureConverter>() : nullptr};
+  QTimer redraw_;
 };
+
+// `picture` scaled down, its proportions kept, to fit in `available`.
+QSize cappedTo(QSize picture, QSize available) {
+  return picture.width() <= available.width() && picture.height() <= available.height()
+             ? picture
+             : picture.scaled(available, Qt::KeepAspectRatio);
+}
 
 }  // namespace
 
@@ -52,7 +81,11 @@ PreviewForm::PreviewForm(const std::optional<Picture>& picture, QWidget* parent)
   if (picture) {
     // The client grows by what the panel's inside lacks to hold the picture.
     const QSize panelClient = client - QSize(2 * panel->frameWidth(), 2 * panel->frameWidth());
-    client += picture->size() - panelClient + QSize(2 * panelBorderWidth, 2 * panelBorderWidth);
+    const QSize borders = client - panelClient + QSize(2 * panelBorderWidth, 2 * panelBorderWidth);
+    // No larger than the screen's free area, frame and borders included.
+    const QScreen& screen = *QGuiApplication::primaryScreen();
+    const QSize frame(2 * panelBorderWidth, 4 * panelBorderWidth);
+    client = cappedTo(picture->size(), screen.availableGeometry().size() - frame - borders) + borders;
   }
   resize(client);
   placeCentredOnScreen(*this);

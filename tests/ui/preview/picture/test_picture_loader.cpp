@@ -2,24 +2,101 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_converter.h"
+#include "picture_converter.h"
 #include "picture_loader.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-// What the picture pane loads: bitmaps, icons and metafiles at their sizes,
-// and nothing from any other or broken file.
+using namespace Qt::StringLiterals;
+
+// What the picture pane shows: bitmaps, icons and metafiles at their sizes as
+// the picture helper draws them, nothing from any other, broken or hostile
+// file, and never a path named inside a picture opened.
 class TestPictureLoader : public QObject {
   Q_OBJECT
 
   QTemporaryDir folder_;
-  MetafileConverter converter_;
+  PictureConverter converter_;
 
   static QString fixture(const QString& name) { return QStringLiteral(PICTURES_DIR "/") + name; }
   QString inFolder(const QString& name) const { return folder_.filePath(name); }
+  // A FIFO in the private home that hostile pictures name.
+  static QString bait() { return QDir::home().filePath(QStringLiteral("secret.png")); }
+
+  // The picture drawn for a 400 x 300 box, and how long the answer took;
+  // fails when the FIFO is opened meanwhile.
+  std::optional<Picture> converted(const PictureFile& file, qint64* milliseconds = nullptr) {
+    std::optional<std::optional<Picture>> result;
+    QElapsedTimer clock;
+    clock.start();
+    converter_.convert(file, 96, QSize(400, 300), false, [&](std::optional<Picture> picture) { result = picture; });
+    while (!result && clock.elapsed() < 5000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      // A writer opens without blocking only while a reader holds it open.
+      const int writer = ::open(QFile::encodeName(bait()).constData(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+      if (writer >= 0) qFatal("a path named inside a picture was opened");
+    }
+    if (milliseconds) *milliseconds = clock.elapsed();
+    if (!result) qFatal("no answer from the picture helper");
+    return *result;
+  }
+
+  static QByteArray le32(qint32 value) {
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+  }
+  static QByteArray emfRecord(qint32 kind, QByteArray body) {
+    body += QByteArray(-body.size() & 3, '\0');
+    return le32(kind) + le32(8 + body.size()) + body;
+  }
+  // An enhanced metafile of `frame` (0.01 mm) on a 1024 x 768, 320 x 240 mm device, as the fixtures are.
+  static QByteArray emf(qint32 frame, const QByteArray& records) {
+    const QByteArray body = records + emfRecord(14, le32(0) + le32(16) + le32(20));
+    QByteArray header = le32(1) + le32(108) + le32(0) + le32(0) + le32(180) + le32(90) + le32(0) + le32(0) +
+                        le32(frame) + le32(frame / 2) + le32(0x464D4520) + le32(0x10000) + le32(108 + body.size()) +
+                        le32(3) + le32(2) + le32(0) + le32(0) + le32(0) + le32(1024) + le32(768) + le32(320) +
+                        le32(240) + le32(0) + le32(0) + le32(0) + le32(320000) + le32(240000);
+    return header + body;
+  }
+  // An ExtTextOutW record of `text`.
+  static QByteArray emfText(const QString& text) {
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    QByteArray body = QByteArray(16, '\0') + le32(1) + QByteArray("\0\0\x80?\0\0\x80?", 8);
+    body += le32(20) + le32(40) + le32(text.size()) + le32(76) + le32(0) + QByteArray(16, '\0') + le32(0) + utf16;
+    return emfRecord(84, body);
+  }
+  // A StretchDIBits record whose bitmap, marked as PNG, holds `bytes`.
+  static QByteArray emfPngBitmap(const QByteArray& bytes) {
+    QByteArray body = QByteArray(16, '\0') + le32(0) + le32(0) + le32(0) + le32(0) + le32(10) + le32(10);
+    body += le32(80) + le32(40) + le32(120) + le32(bytes.size()) + le32(0) + le32(0x00CC0020) + le32(100) + le32(100);
+    const QByteArray info = le32(40) + le32(10) + le32(10) + QByteArray("\1\0\0\0", 4).left(2) + QByteArray("\0\0", 2) +
+                            le32(5) + le32(bytes.size()) + QByteArray(16, '\0');
+    return emfRecord(81, body + info + bytes);
+  }
+  // Text that closes the CDATA section the converter writes it in.
+  static QString injected(const QString& elements) { return u"]]></text>"_s + elements + u"<text><![CDATA["_s; }
+  static QString imageOfBait() {
+    return u"<image x=\"0\" y=\"0\" width=\"50\" height=\"50\" xlink:href=\"%1\"/>"_s.arg(bait());
+  }
+  static QString useFanOut() {
+    QString elements = u"<defs><rect id=\"l0\" width=\"1\" height=\"1\"/>"_s;
+    for (int level = 1; level <= 3; ++level) {
+      elements += u"<g id=\"l%1\">"_s.arg(level);
+      for (int i = 0; i < 300; ++i) elements += u"<use xlink:href=\"#l%1\"/>"_s.arg(level - 1);
+      elements += u"</g>"_s;
+    }
+    return elements + u"</defs><use xlink:href=\"#l3\"/>"_s;
+  }
 
  private slots:
   void initTestCase() {
@@ -27,6 +104,7 @@ class TestPictureLoader : public QObject {
     QVERIFY(QFile::copy(fixture("drawing.emf"), inFolder("drawing-emf.wmf")));
     QVERIFY(QDir(folder_.path()).mkdir("folder.bmp"));
     QCOMPARE(::mkfifo(QFile::encodeName(inFolder("fifo.bmp")).constData(), 0600), 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(bait()).constData(), 0600), 0);
   }
 
   void picturesLoadAtTheirSizeAndAnythingElseNot_data() {
@@ -58,9 +136,54 @@ class TestPictureLoader : public QObject {
   void picturesLoadAtTheirSizeAndAnythingElseNot() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    const std::optional<Picture> picture = loadPicture(path, 96, converter_);
+    const std::optional<PictureFile> file = readPictureFile(path);
+    const std::optional<Picture> picture = file ? converted(*file) : std::nullopt;
     QCOMPARE(picture.has_value(), !size.isEmpty());
-    if (picture) QCOMPARE(picture->size(), size);
+    if (!picture) return;
+    QCOMPARE(picture->size(), size);
+    // Fitted into the box as the pane draws it: these all fit.
+    QCOMPARE(picture->raster().size(), size);
+  }
+
+  // Each hostile picture shows at most a picture without what it smuggled
+  // in; the named FIFO is never opened (converted() watches it), the next
+  // picture is answered within a second, and memory stays bounded.
+  void hostilePicturesShowNothingTheyName_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shown");
+    const QString svgOfBait =
+        u"<svg xmlns=\"http://www.w3.org/2000/svg\" "
+        "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"50\" height=\"50\">"_s +
+        imageOfBait() + u"</svg>"_s;
+    QTest::newRow("text closing its CDATA section, image of a home path")
+        << emf(6000, emfText(injected(imageOfBait()))) << true;
+    QTest::newRow("PNG bitmap record holding an SVG naming a home path")
+        << emf(6000, emfPngBitmap(svgOfBait.toUtf8())) << true;
+    QTest::newRow("<use> fan-out, 300 x 300 x 300") << emf(6000, emfText(injected(useFanOut()))) << false;
+    QTest::newRow("frame of 81164736 pixels") << emf(2147483600, emfText(u"x"_s)) << false;
+  }
+  void hostilePicturesShowNothingTheyName() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shown);
+    const std::optional<Picture> picture = converted({bytes, u"emf"_s});
+    QCOMPARE(picture.has_value(), shown);
+    qint64 milliseconds = 0;
+    const std::optional<Picture> next = converted({*readPictureFile(fixture("drawing.emf"))}, &milliseconds);
+    QVERIFY(next);
+    QVERIFY2(milliseconds < 1000, qPrintable(QString::number(milliseconds)));
+    rusage usage{};
+    QCOMPARE(::getrusage(RUSAGE_SELF, &usage), 0);
+    QVERIFY2(usage.ru_maxrss < 400 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
+  }
+
+  // A newer conversion ends the older one, whose callback is never called.
+  void newerConversionEndsTheOlder() {
+    bool olderAnswered = false;
+    converter_.convert(*readPictureFile(fixture("records1000.emf")), 96, QSize(400, 300), false,
+                       [&](std::optional<Picture>) { olderAnswered = true; });
+    QVERIFY(converted(*readPictureFile(fixture("bitmap.bmp"))));
+    QTest::qWait(200);
+    QVERIFY(!olderAnswered);
   }
 };
 

@@ -136,6 +136,23 @@ class TestPicturePane : public QObject {
     });
   }
 
+  // The pane shows the file the list highlights: emptying the name box while
+  // a file stays highlighted keeps it, and so does moving to it (Home).
+  void paneShowsTheHighlightedFile() {
+    preview(DialogKind::OpenPicture, [&](QFileDialog* dialog) {
+      select(dialog, "bitmap.bmp", " (40x30)");
+      auto* list = dialog->findChild<QListView*>("listView");
+      auto* label = dialog->findChild<QLabel*>("PictureLabel");
+      dialog->findChild<QLineEdit*>("fileNameEdit")->clear();
+      QTest::qWait(300);
+      QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("bitmap.bmp"));
+      QCOMPARE(label->text(), QStringLiteral(" (40x30)"));
+      QTest::keyClick(list, Qt::Key_Home);
+      QTest::qWait(300);
+      QCOMPARE(label->text(), QStringLiteral(" (40x30)"));
+    });
+  }
+
   void previewButtonAndDoubleClickOpenThePictureAtItsSize_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("byButton");

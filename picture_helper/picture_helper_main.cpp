@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 Example Developer Tools <info@example.org>
+//
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// The picture helper: reads a request line and then one picture file from
+// its standard input (picture_protocol.h), decodes and draws the picture at
+// the size asked for, and writes the reply header and the raster's pixels to
+// its standard output; exits with 0 when it answered, 1 when the request or
+// the sandbox failed. Before it reads anything it sets up what decoding
+// needs (Qt's offscreen platform, fonts, image plugins, text converters) and
+// enters its sandbox (limits on memory and processor time, Landlock, a
+// system-call filter), so that a hostile file can neither exhaust the
+// machine, run forever, nor reach the user's files, the network or other
+// programs. The program that started it interprets nothing but the header
+// and the pixels.
+#include "metafile_sandbox.h"
+#include "picture_raster.h"
+#include "svg_text.h"
+
+#include <QGuiApplication>
+
+#include <iconv.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr qsizetype maxInputBytes = 64 * 1024 * 1024;
+
+bool readAll(QByteArray& input) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got == 0) return true;
+    if (got < 0 || input.size() + got > maxInputBytes) return false;
+    input.append(buffer, got);
+  }
+}
+
+bool writeAll(int fd, const char* data, qsizetype size) {
+  while (size > 0) {
+    const ssize_t put = write(fd, data, size);
+    if (put <= 0) return false;
+    data += put;
+    size -= put;
+  }
+  return true;
+}
+
+// Loads the text converters the conversion can use, for the life of the
+// process: loading code is forbidden in the sandbox. Besides svgText's code
+// pages, libemf2svg and libuemf read texts in UTF-16LE and UTF-32LE; the
+// converters are never closed, so that glibc keeps their modules loaded.
+void loadTextConverters() {
+  loadTextCodePages();
+  for (const char* encoding : {"UTF-16LE", "UTF-32LE", "LATIN1"}) iconv_open("UTF-8", encoding);
+}
+
+int answer() {
+  QByteArray input;
+  if (!readAll(input)) return 1;
+  const qsizetype lineEnd = input.indexOf('\n');
+  const std::optional<PictureRequest> request =
+      lineEnd < 0 ? std::nullopt : parseRequestLine(std::string_view(input.constData(), lineEnd));
+  if (!request) return 1;
+  // Whatever the libraries print goes to the error output; the standard
+  // output carries the reply alone.
+  const int reply = dup(STDOUT_FILENO);
+  if (reply < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
+  // The file's bytes where they lie, not copied.
+  const Raster raster =
+      rasterisePicture(*request, QByteArray::fromRawData(input.constData() + lineEnd + 1, input.size() - lineEnd - 1));
+  const bool drawn = raster.status == PictureStatus::Drawn;
+  const PictureReplyHeader header{pictureReplyMagic,
+                                  raster.status,
+                                  raster.natural.width(),
+                                  raster.natural.height(),
+                                  drawn ? raster.image.width() : 0,
+                                  drawn ? raster.image.height() : 0};
+  if (!writeAll(reply, reinterpret_cast<const char*>(&header), sizeof header)) return 1;
+  if (!drawn) return 0;
+  for (int row = 0; row < raster.image.height(); ++row)
+    if (!writeAll(reply, reinterpret_cast<const char*>(raster.image.constScanLine(row)), raster.image.width() * 4))
+      return 1;
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  loadTextConverters();
+  // Qt draws without a display; its plugins and the fonts are loaded now.
+  int argc = 3;
+  char name[] = "quillmark-metafile";
+  char platformOption[] = "-platform";
+  char platform[] = "offscreen";
+  char* argv[] = {name, platformOption, platform, nullptr};
+  const QGuiApplication application(argc, argv);
+  prepareRasterising();
+  // The process ends with _exit: nothing is left to flush, and the leak
+  // check that sanitizer builds run at exit stops the process with clone and
+  // ptrace, which the filter forbids (the fuzzer, which runs the libraries in
+  // its own process, checks them for leaks).
+  if (!enterMetafileSandbox()) _exit(1);
+  _exit(answer());
+}
