@@ -153,8 +153,8 @@ class TestAboutBox : public QObject {
 
   // Tab goes from OK to the two links and back; Enter or Space opens the link in focus.
   void linksAreReachedByTabAndOpenedByEnterOrSpace() {
-    UrlRecorder recorder;
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    QFile::remove(opener_.filePath(QStringLiteral("opened")));
+    openerEndsWith(0);
     about_->open();
     QVERIFY(QTest::qWaitForWindowActive(about_.get()));
     const QStringList walk = {"laWebSite", "laEMail", "buOK"};
@@ -164,9 +164,14 @@ class TestAboutBox : public QObject {
     }
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return})
       QTest::keyClick(QApplication::focusWidget(), key);
-    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl("https://www.example.org/"), QUrl("mailto:info@example.org")}));
+    // Each address goes to an opener process of its own, which may end in either order.
+    const auto openedSorted = [this] {
+      QStringList addresses = opened();
+      addresses.sort();
+      return addresses;
+    };
+    QTRY_COMPARE(openedSorted(), (QStringList{"https://www.example.org/", "mailto:info@example.org"}));
     QVERIFY(about_->isVisible());  // Enter on a link opens it and leaves the box open
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
     about_->reject();
   }
 

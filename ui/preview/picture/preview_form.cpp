@@ -8,6 +8,7 @@
 #include "screen_placement.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
