@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "fmMainUn.h"
+#include "ui/fmMainUn.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -9,8 +9,8 @@
 // Between two changes the program is idle for as long as the keyboard's
 // repeat takes, the fastest a user changes the selection; the picture helper
 // for the next change is started in that time.
-#include "picture_pane.h"
-#include "qt_dialog_state.h"
+#include "ui/preview/picture/picture_pane.h"
+#include "ui/windowing/qt_dialog_state.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

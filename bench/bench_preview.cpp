@@ -6,8 +6,8 @@
 // paint), for every kind, beside a bare Qt program that shows the same Qt
 // dialog. Runs on the offscreen platform with a private CUPS server for the
 // printer kinds; the file dialogs open a folder of 50 files.
-#include "private_cups_server.h"
-#include "show_preview.h"
+#include "tests/support/private_cups_server.h"
+#include "ui/preview/show_preview.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -8,8 +8,8 @@
 // to its standard output and closes it, then answers paste requests until another client
 // takes the selection. The text lives in its memory only; no core dump writes it out.
 
-#include "clipboard_owner.h"
-#include "keeper_launch.h"
+#include "clipboard_keeper/clipboard_owner.h"
+#include "clipboard_keeper/keeper_launch.h"
 
 #include <sys/resource.h>
 #include <unistd.h>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "clipboard_owner.h"
+#include "clipboard_keeper/clipboard_owner.h"
 
-#include "x11_selections.h"
+#include "clipboard_keeper/x11_selections.h"
 
 #include <array>
 #include <cstdint>

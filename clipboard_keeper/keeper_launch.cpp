@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "keeper_launch.h"
+#include "clipboard_keeper/keeper_launch.h"
 
 #include <fcntl.h>
 #include <poll.h>

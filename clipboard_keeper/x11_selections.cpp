@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "x11_selections.h"
+#include "clipboard_keeper/x11_selections.h"
 
 #include <cstdint>
 #include <cstdlib>

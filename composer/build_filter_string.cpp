@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "build_filter_string.h"
+#include "composer/build_filter_string.h"
 
 std::string BuildFilterString(const FilterRows& rows) {
   std::string filter;

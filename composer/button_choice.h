@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "composer_settings.h"
+#include "composer/composer_settings.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "code_block.h"
+#include "composer/code_block.h"
 
 // Room for a block of ordinary size, so that adding its lines does not grow the storage.
 CodeBlock::CodeBlock() { text_.reserve(512); }

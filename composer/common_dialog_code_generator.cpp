@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_code_generator.h"
+#include "composer/common_dialog_code_generator.h"
 
-#include "build_filter_string.h"
+#include "composer/build_filter_string.h"
 
 #include <string_view>
 

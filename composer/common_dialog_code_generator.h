@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "code_block.h"
-#include "composer_settings.h"
+#include "composer/code_block.h"
+#include "composer/composer_settings.h"
 
 // Writes, for the active dialog kind, the lines that create the dialog
 // component, set its properties, execute it and leave an empty branch for the

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "composer_settings.h"
+#include "composer/composer_settings.h"
 
 ComposerSettings defaults() { return ComposerSettings{}; }
 

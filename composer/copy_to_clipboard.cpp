@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "copy_to_clipboard.h"
+#include "composer/copy_to_clipboard.h"
 
-#include "common_dialog_code_generator.h"
-#include "input_box_code_generator.h"
-#include "message_box_code_generator.h"
+#include "composer/common_dialog_code_generator.h"
+#include "composer/input_box_code_generator.h"
+#include "composer/message_box_code_generator.h"
 
 CodeBlock generateActiveBlock(const ComposerSettings& settings) {
   switch (settings.activeCreator) {

@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "clipboard.h"
-#include "code_block.h"
-#include "composer_settings.h"
+#include "composer/clipboard.h"
+#include "composer/code_block.h"
+#include "composer/composer_settings.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "creator_caption.h"
+#include "composer/creator_caption.h"
 
 std::string_view creatorCaption(CreatorKind kind) {
   switch (kind) {

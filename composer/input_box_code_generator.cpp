@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_code_generator.h"
+#include "composer/input_box_code_generator.h"
 
 CodeBlock InputBoxCodeGenerator::generate(const InputBoxSettings& settings) const {
   return {

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_code_generator.h"
+#include "composer/message_box_code_generator.h"
 
-#include "button_choice.h"
-#include "message_box_style.h"
+#include "composer/button_choice.h"
+#include "composer/message_box_style.h"
 
 #include <string_view>
 

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "code_block.h"
-#include "composer_settings.h"
+#include "composer/code_block.h"
+#include "composer/composer_settings.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_style.h"
+#include "composer/message_box_style.h"
 
-#include "button_choice.h"
+#include "composer/button_choice.h"
 
 std::uint32_t iconChoiceValue(IconChoice icon) {
   switch (icon) {

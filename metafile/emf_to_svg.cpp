@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "emf_to_svg.h"
+#include "metafile/emf_to_svg.h"
 
-#include "svg_rewriting.h"
+#include "metafile/svg_rewriting.h"
 
 #include <emf2svg.h>
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "metafile_header.h"
+#include "metafile/metafile_header.h"
 
 #include <optional>
 #include <span>

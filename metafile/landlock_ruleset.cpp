@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "landlock_ruleset.h"
+#include "metafile/landlock_ruleset.h"
 
 #include <fcntl.h>
 #include <linux/landlock.h>

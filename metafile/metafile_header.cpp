@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_header.h"
+#include "metafile/metafile_header.h"
 
 #include <cstddef>
 #include <cstdlib>

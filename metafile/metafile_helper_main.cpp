@@ -11,9 +11,9 @@
 // hostile file can neither exhaust the machine, run forever, nor reach the
 // user's files, the network or other programs; it exits with 1 when the
 // sandbox cannot be put in force.
-#include "metafile_sandbox.h"
-#include "metafile_to_svg.h"
-#include "svg_text.h"
+#include "metafile/metafile_sandbox.h"
+#include "metafile/metafile_to_svg.h"
+#include "metafile/svg_text.h"
 
 #include <iconv.h>
 #include <unistd.h>

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_sandbox.h"
+#include "metafile/metafile_sandbox.h"
 
-#include "address_sanitizer.h"
-#include "landlock_ruleset.h"
-#include "readable_folders.h"
-#include "syscall_filter.h"
+#include "metafile/address_sanitizer.h"
+#include "metafile/landlock_ruleset.h"
+#include "metafile/readable_folders.h"
+#include "metafile/syscall_filter.h"
 
 #include <sys/prctl.h>
 #include <sys/resource.h>

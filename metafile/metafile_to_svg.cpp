@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_to_svg.h"
+#include "metafile/metafile_to_svg.h"
 
-#include "emf_to_svg.h"
-#include "wmf_to_svg.h"
+#include "metafile/emf_to_svg.h"
+#include "metafile/wmf_to_svg.h"
 
 std::optional<ConvertedMetafile> metafileToSvg(std::span<const unsigned char> file, MetafileFormat format) {
   if (format == MetafileFormat::Wmf) {

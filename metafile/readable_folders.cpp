@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "readable_folders.h"
+#include "metafile/readable_folders.h"
 
 #include <dirent.h>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "syscall_filter.h"
+#include "metafile/syscall_filter.h"
 
-#include "address_sanitizer.h"
+#include "metafile/address_sanitizer.h"
 
 #include <fcntl.h>
 

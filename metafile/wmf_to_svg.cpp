@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "wmf_to_svg.h"
+#include "metafile/wmf_to_svg.h"
 
-#include "svg_rewriting.h"
-#include "svg_text.h"
+#include "metafile/svg_rewriting.h"
+#include "metafile/svg_text.h"
 
 #include <libwmf/api.h>
 #include <libwmf/ipa.h>

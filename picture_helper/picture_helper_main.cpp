@@ -13,9 +13,9 @@
 // machine, run forever, nor reach the user's files, the network or other
 // programs. The program that started it interprets nothing but the header
 // and the pixels.
-#include "metafile_sandbox.h"
-#include "picture_raster.h"
-#include "svg_text.h"
+#include "metafile/metafile_sandbox.h"
+#include "metafile/svg_text.h"
+#include "picture_helper/picture_raster.h"
 
 #include <QGuiApplication>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_protocol.h"
+#include "picture_helper/picture_protocol.h"
 
 #include <sstream>
 

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_raster.h"
+#include "picture_helper/picture_raster.h"
 
-#include "metafile_to_svg.h"
-#include "mul_div.h"
-#include "picture_paint_geometry.h"
-#include "svg_sanitising.h"
+#include "metafile/metafile_to_svg.h"
+#include "picture_helper/svg_sanitising.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
+#include "ui/windowing/mul_div.h"
 
 #include <QBuffer>
 #include <QImageReader>

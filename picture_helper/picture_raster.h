@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture_protocol.h"
+#include "picture_helper/picture_protocol.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "svg_sanitising.h"
+#include "picture_helper/svg_sanitising.h"
 
-#include "picture_protocol.h"
+#include "picture_helper/picture_protocol.h"
 
 #include <QHash>
 #include <QList>

@@ -2,18 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "AboutUn.h"
+#include "shell/AboutUn.h"
 
-#include "SplashUn.h"
-#include "application_title.h"
-#include "composer_fonts.h"
-#include "desktop_open.h"
-#include "error_report.h"
-#include "link_label.h"
-#include "modal_window_in_view.h"
-#include "readable_colour.h"
-#include "screen_placement.h"
-#include "shell_fonts.h"
+#include "shell/SplashUn.h"
+#include "shell/link_label.h"
+#include "shell/shell_fonts.h"
+#include "ui/application_title.h"
+#include "ui/composer_fonts.h"
+#include "ui/error_report.h"
+#include "ui/windowing/desktop_open.h"
+#include "ui/windowing/modal_window_in_view.h"
+#include "ui/windowing/readable_colour.h"
+#include "ui/windowing/screen_placement.h"
 #include "ui_AboutUn.h"
 
 #include <QCloseEvent>

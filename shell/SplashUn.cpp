@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "SplashUn.h"
+#include "shell/SplashUn.h"
 
-#include "application_title.h"
-#include "composer_fonts.h"
-#include "shell_fonts.h"
+#include "shell/shell_fonts.h"
+#include "ui/application_title.h"
+#include "ui/composer_fonts.h"
 #include "ui_SplashUn.h"
 
 #include <qdrawutil.h>

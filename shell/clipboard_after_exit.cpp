@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "clipboard_after_exit.h"
+#include "shell/clipboard_after_exit.h"
 
-#include "keeper_launch.h"
-#include "x11_selections.h"
+#include "clipboard_keeper/keeper_launch.h"
+#include "clipboard_keeper/x11_selections.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

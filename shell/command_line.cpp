@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "command_line.h"
+#include "shell/command_line.h"
 
 #include <QCommandLineParser>
 

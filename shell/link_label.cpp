@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "link_label.h"
+#include "shell/link_label.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "AboutUn.h"
-#include "SplashUn.h"
-#include "clipboard_after_exit.h"
-#include "command_line.h"
-#include "fmMainUn.h"
-#include "platform_choice.h"
-#include "session_bus.h"
+#include "shell/AboutUn.h"
+#include "shell/SplashUn.h"
+#include "shell/clipboard_after_exit.h"
+#include "shell/command_line.h"
+#include "shell/platform_choice.h"
+#include "shell/session_bus.h"
+#include "ui/fmMainUn.h"
 
 #include <QApplication>
 #include <QStyleFactory>

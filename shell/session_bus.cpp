@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "session_bus.h"
+#include "shell/session_bus.h"
 
 #include <QDir>
 #include <QFileInfo>

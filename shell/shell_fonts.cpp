@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "shell_fonts.h"
+#include "shell/shell_fonts.h"
 
-#include "composer_fonts.h"
+#include "ui/composer_fonts.h"
 
 #include <QStringList>
 

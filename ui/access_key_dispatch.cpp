@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "access_key_dispatch.h"
+#include "ui/access_key_dispatch.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "composer_fonts.h"
+#include "ui/composer_fonts.h"
 
-#include "window_font.h"
+#include "ui/windowing/window_font.h"
 
 namespace {
 

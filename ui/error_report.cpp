@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "error_report.h"
+#include "ui/error_report.h"
 
-#include "active_window_guard.h"
-#include "application_title.h"
+#include "ui/application_title.h"
+#include "ui/windowing/active_window_guard.h"
 
 #include <QMessageBox>
 #include <exception>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "file_dialog_tab.h"
+#include "ui/file_dialog_tab.h"
 
-#include "filter_grid.h"
+#include "ui/filter_grid.h"
 
 #include <QLineEdit>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "filter_grid.h"
+#include "ui/filter_grid.h"
 
-#include "one_line_field.h"
+#include "ui/one_line_field.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -2,25 +2,25 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "fmMainUn.h"
+#include "ui/fmMainUn.h"
 
 #include "ui_fmMainUn.h"
 
-#include "access_key_dispatch.h"
-#include "application_title.h"
-#include "button_choice.h"
-#include "composer_fonts.h"
-#include "copy_to_clipboard.h"
-#include "creator_caption.h"
-#include "desktop_open.h"
-#include "display_lines.h"
-#include "error_report.h"
-#include "one_line_field.h"
-#include "qt_clipboard.h"
-#include "readable_colour.h"
-#include "screen_placement.h"
-#include "show_preview.h"
-#include "variable_name_rule.h"
+#include "composer/button_choice.h"
+#include "composer/copy_to_clipboard.h"
+#include "composer/creator_caption.h"
+#include "composer/variable_name_rule.h"
+#include "ui/access_key_dispatch.h"
+#include "ui/application_title.h"
+#include "ui/composer_fonts.h"
+#include "ui/display_lines.h"
+#include "ui/error_report.h"
+#include "ui/one_line_field.h"
+#include "ui/preview/show_preview.h"
+#include "ui/qt_clipboard.h"
+#include "ui/windowing/desktop_open.h"
+#include "ui/windowing/readable_colour.h"
+#include "ui/windowing/screen_placement.h"
 
 #include <QDialog>
 #include <QFocusEvent>

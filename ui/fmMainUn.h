@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "composer_settings.h"
-#include "file_dialog_tab.h"
+#include "composer/composer_settings.h"
+#include "ui/file_dialog_tab.h"
 
 #include <QWidget>
 

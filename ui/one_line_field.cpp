@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "one_line_field.h"
+#include "ui/one_line_field.h"
 
 #include <QLineEdit>
 #include <QValidator>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "qt_clipboard.h"
+#include "ui/qt_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "clipboard.h"
+#include "composer/clipboard.h"
 
 // The Copy action's clipboard on the desktop: the application clipboard's plain text.
 class QtClipboard : public Clipboard {

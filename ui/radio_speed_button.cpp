@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "radio_speed_button.h"
+#include "ui/radio_speed_button.h"
 
 #include <QAccessibleWidget>
 

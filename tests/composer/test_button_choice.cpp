@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "button_choice.h"
+#include "composer/button_choice.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "code_block.h"
+#include "composer/code_block.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "composer_settings.h"
-#include "test_support.h"
+#include "composer/composer_settings.h"
+#include "tests/support/test_support.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "copy_to_clipboard.h"
+#include "composer/copy_to_clipboard.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_code_generator.h"
-#include "test_support.h"
+#include "composer/input_box_code_generator.h"
+#include "tests/support/test_support.h"
 
 #include <QtTest>
 

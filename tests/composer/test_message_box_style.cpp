@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_style.h"
+#include "composer/message_box_style.h"
 
 #include <QtTest>
 

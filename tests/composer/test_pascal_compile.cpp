@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "copy_to_clipboard.h"
-#include "test_support.h"
+#include "composer/copy_to_clipboard.h"
+#include "tests/support/test_support.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

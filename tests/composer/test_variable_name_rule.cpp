@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "variable_name_rule.h"
+#include "composer/variable_name_rule.h"
 
 #include <QtTest>
 

@@ -8,8 +8,8 @@
 // serves the text as its own clipboard until another client takes it. Prints "ready" once
 // it owns CLIPBOARD_MANAGER and "saved" once it holds a client's text.
 
-#include "clipboard_owner.h"
-#include "x11_selections.h"
+#include "clipboard_keeper/clipboard_owner.h"
+#include "clipboard_keeper/x11_selections.h"
 
 #include <cstdio>
 #include <cstdlib>

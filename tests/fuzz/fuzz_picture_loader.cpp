@@ -6,7 +6,7 @@
 // as a bitmap, an icon, a WMF and an EMF file and drawn as the picture pane
 // asks for it; metafiles are converted, sanitised and drawn in-process (the
 // program has this done in its helper process).
-#include "picture_raster.h"
+#include "picture_helper/picture_raster.h"
 
 #include <QGuiApplication>
 

@@ -6,7 +6,7 @@
 // argument names, on the path its second names. It tells what happened by its
 // exit status: 0 when the call succeeded, the call's errno when it failed;
 // a call the filter forbids ends it with SIGSYS instead.
-#include "metafile_sandbox.h"
+#include "metafile/metafile_sandbox.h"
 
 #include <fcntl.h>
 #include <signal.h>

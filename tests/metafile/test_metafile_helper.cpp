@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "metafile_to_svg.h"
-#include "picture_paint_geometry.h"
-#include "picture_raster.h"
+#include "metafile/metafile_to_svg.h"
+#include "picture_helper/picture_raster.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
 
 #include <QDir>
 #include <QFile>

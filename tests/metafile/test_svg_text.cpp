@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "svg_text.h"
+#include "metafile/svg_text.h"
 
 #include <QtTest>
 

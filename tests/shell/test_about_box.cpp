@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "AboutUn.h"
-#include "SplashUn.h"
-#include "modal_dialog_probe.h"
+#include "shell/AboutUn.h"
+#include "shell/SplashUn.h"
+#include "tests/support/modal_dialog_probe.h"
 
 #include <QFile>
 #include <QLabel>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "platform_choice.h"
+#include "shell/platform_choice.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "modal_dialog_probe.h"
+#include "tests/support/modal_dialog_probe.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "private_cups_server.h"
+#include "tests/support/private_cups_server.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "fmMainUn.h"
+#include "ui/fmMainUn.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "build_filter_string.h"
-#include "composer_window_driver.h"
-#include "modal_dialog_probe.h"
+#include "composer/build_filter_string.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/ui/composer_window_driver.h"
 
 #include <QCheckBox>
 #include <QDialog>

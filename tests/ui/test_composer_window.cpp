@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "button_choice.h"
-#include "composer_window_driver.h"
-#include "modal_dialog_probe.h"
-#include "test_support.h"
+#include "composer/button_choice.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/support/test_support.h"
+#include "tests/ui/composer_window_driver.h"
 
 #include <QAccessible>
 #include <QButtonGroup>

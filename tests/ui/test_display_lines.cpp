@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "display_lines.h"
+#include "ui/display_lines.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "error_report.h"
-#include "modal_dialog_probe.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "ui/error_report.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "build_filter_string.h"
-#include "filter_grid.h"
+#include "composer/build_filter_string.h"
+#include "ui/filter_grid.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

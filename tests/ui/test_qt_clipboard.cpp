@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "copy_to_clipboard.h"
-#include "qt_clipboard.h"
+#include "composer/copy_to_clipboard.h"
+#include "ui/qt_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

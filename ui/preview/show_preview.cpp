@@ -2,22 +2,22 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "show_preview.h"
+#include "ui/preview/show_preview.h"
 
-#include "active_window_guard.h"
-#include "color_dialog_request.h"
-#include "file_dialog_request.h"
-#include "font_dialog_request.h"
-#include "input_box_dialog.h"
-#include "input_box_request.h"
-#include "message_box_request.h"
-#include "preview_color_dialog.h"
-#include "preview_file_dialog.h"
-#include "preview_font_dialog.h"
-#include "preview_message_box.h"
-#include "preview_print_dialog.h"
-#include "print_dialog_request.h"
-#include "qt_dialog_state.h"
+#include "ui/preview/boxes/input_box_dialog.h"
+#include "ui/preview/boxes/input_box_request.h"
+#include "ui/preview/boxes/message_box_request.h"
+#include "ui/preview/boxes/preview_message_box.h"
+#include "ui/preview/common_dialogs/color_dialog_request.h"
+#include "ui/preview/common_dialogs/file_dialog_request.h"
+#include "ui/preview/common_dialogs/font_dialog_request.h"
+#include "ui/preview/common_dialogs/preview_color_dialog.h"
+#include "ui/preview/common_dialogs/preview_file_dialog.h"
+#include "ui/preview/common_dialogs/preview_font_dialog.h"
+#include "ui/preview/common_dialogs/preview_print_dialog.h"
+#include "ui/preview/common_dialogs/print_dialog_request.h"
+#include "ui/windowing/active_window_guard.h"
+#include "ui/windowing/qt_dialog_state.h"
 
 namespace {
 

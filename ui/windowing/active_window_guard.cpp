@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "active_window_guard.h"
+#include "ui/windowing/active_window_guard.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "bevel_panel.h"
+#include "ui/windowing/bevel_panel.h"
 
 #include <QPainter>
 

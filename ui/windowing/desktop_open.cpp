@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "desktop_open.h"
+#include "ui/windowing/desktop_open.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "dialog_units.h"
+#include "ui/windowing/dialog_units.h"
 
 #include <QFontMetrics>
 

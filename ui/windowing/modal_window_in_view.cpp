@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "modal_window_in_view.h"
+#include "ui/windowing/modal_window_in_view.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "mul_div.h"
+#include "ui/windowing/mul_div.h"
 
 #include <cstdint>
 #include <cstdlib>

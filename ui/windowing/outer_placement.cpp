@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "outer_placement.h"
+#include "ui/windowing/outer_placement.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -10,7 +10,7 @@
 #include <QPoint>
 #include <QSize>
 
-#include "x11_frame_extents.h"
+#include "ui/windowing/x11_frame_extents.h"
 
 #include <functional>
 #include <optional>

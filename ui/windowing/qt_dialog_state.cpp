@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "qt_dialog_state.h"
+#include "ui/windowing/qt_dialog_state.h"
 
 #include <QSettings>
 

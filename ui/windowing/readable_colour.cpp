@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "readable_colour.h"
+#include "ui/windowing/readable_colour.h"
 
 #include <algorithm>
 #include <cmath>

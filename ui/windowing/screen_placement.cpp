@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "screen_placement.h"
+#include "ui/windowing/screen_placement.h"
 
-#include "outer_placement.h"
+#include "ui/windowing/outer_placement.h"
 
 #include <QScreen>
 #include <QWidget>

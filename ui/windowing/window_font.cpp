@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "window_font.h"
+#include "ui/windowing/window_font.h"
 
-#include "mul_div.h"
+#include "ui/windowing/mul_div.h"
 
 #include <QFontInfo>
 #include <QStringList>

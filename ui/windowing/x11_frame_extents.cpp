@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "x11_frame_extents.h"
+#include "ui/windowing/x11_frame_extents.h"
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>

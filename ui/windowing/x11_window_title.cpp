@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "x11_window_title.h"
+#include "ui/windowing/x11_window_title.h"
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>

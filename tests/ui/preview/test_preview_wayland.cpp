@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "error_report.h"
-#include "modal_dialog_probe.h"
-#include "private_cups_server.h"
-#include "show_preview.h"
-#include "test_support.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/support/private_cups_server.h"
+#include "tests/support/test_support.h"
+#include "ui/error_report.h"
+#include "ui/preview/show_preview.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "screen_placement.h"
+#include "ui/windowing/screen_placement.h"
 
 #include <QtTest>
 

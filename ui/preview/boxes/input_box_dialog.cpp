@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_dialog.h"
+#include "ui/preview/boxes/input_box_dialog.h"
 
-#include "active_window_guard.h"
-#include "input_box_layout.h"
-#include "modal_window_in_view.h"
-#include "screen_placement.h"
-#include "window_font.h"
-#include "x11_window_title.h"
+#include "ui/preview/boxes/input_box_layout.h"
+#include "ui/windowing/active_window_guard.h"
+#include "ui/windowing/modal_window_in_view.h"
+#include "ui/windowing/screen_placement.h"
+#include "ui/windowing/window_font.h"
+#include "ui/windowing/x11_window_title.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "input_box_request.h"
+#include "ui/preview/boxes/input_box_request.h"
 
 #include <QDialog>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_layout.h"
+#include "ui/preview/boxes/input_box_layout.h"
 
-#include "mul_div.h"
+#include "ui/windowing/mul_div.h"
 
 namespace {
 

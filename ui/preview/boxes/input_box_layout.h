@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "dialog_units.h"
+#include "ui/windowing/dialog_units.h"
 
 // Pixel positions and sizes of the input box's parts (client coordinates).
 struct InputBoxLayout {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_request.h"
+#include "ui/preview/boxes/input_box_request.h"
 
 InputBoxRequest inputBoxRequest(const InputBoxSettings& settings) {
   return {QString::fromStdString(settings.caption), QString::fromStdString(settings.prompt),

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_request.h"
+#include "ui/preview/boxes/message_box_request.h"
 
-#include "message_box_style.h"
+#include "composer/message_box_style.h"
 
 MessageBoxRequest messageBoxRequest(const MessageBoxSettings& settings) {
   return {QString::fromStdString(settings.text), QString::fromStdString(settings.caption), MessageBoxStyle(settings)};

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_text.h"
+#include "ui/preview/boxes/message_box_text.h"
 
 QString visibleMessageText(const QString& text, int maxLines, int maxCharacters) {
   QString visible = text.left(maxCharacters + static_cast<qsizetype>(maxLines) * 2);

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_type.h"
+#include "ui/preview/boxes/message_box_type.h"
 
-#include "message_box_style.h"
+#include "composer/message_box_style.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_message_box.h"
+#include "ui/preview/boxes/preview_message_box.h"
 
-#include "message_box_text.h"
-#include "message_box_type.h"
-#include "x11_window_title.h"
+#include "ui/preview/boxes/message_box_text.h"
+#include "ui/preview/boxes/message_box_type.h"
+#include "ui/windowing/x11_window_title.h"
 
 #include <QFontMetrics>
 #include <QLabel>

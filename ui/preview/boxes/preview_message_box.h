@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "message_box_request.h"
+#include "ui/preview/boxes/message_box_request.h"
 
 #include <QMessageBox>
 

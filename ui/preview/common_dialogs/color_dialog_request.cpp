@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "color_dialog_request.h"
+#include "ui/preview/common_dialogs/color_dialog_request.h"
 
 ColorDialogRequest colorDialogRequest(const CommonDialogSettings& settings) {
   // Showing the custom colours opens the dialog in full; without it, the

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "composer_settings.h"
+#include "composer/composer_settings.h"
 
 // How the colour dialog offers the part that defines custom colours (the
 // picker, its values, screen picking and "Add to Custom Colors"). Qt's dialog

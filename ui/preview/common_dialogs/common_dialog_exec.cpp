@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "common_dialog_exec.h"
+#include "ui/preview/common_dialogs/common_dialog_exec.h"
 
-#include "outer_placement.h"
-#include "screen_placement.h"
+#include "ui/windowing/outer_placement.h"
+#include "ui/windowing/screen_placement.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "current_printer.h"
+#include "ui/preview/common_dialogs/current_printer.h"
 
-#include "preview_error.h"
+#include "ui/preview/common_dialogs/preview_error.h"
 
 #include <QCoreApplication>
 #include <QPrinter>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "file_dialog_request.h"
+#include "ui/preview/common_dialogs/file_dialog_request.h"
 
-#include "build_filter_string.h"
+#include "composer/build_filter_string.h"
 
 FileDialogRequest fileDialogRequest(DialogKind kind, const CommonDialogSettings& settings) {
   const FileDialogSettings& file = fileDialogSettings(settings, kind);

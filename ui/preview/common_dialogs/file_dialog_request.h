@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "composer_settings.h"
-#include "file_filters.h"
+#include "composer/composer_settings.h"
+#include "ui/preview/common_dialogs/file_filters.h"
 
 #include <QString>
 #include <optional>

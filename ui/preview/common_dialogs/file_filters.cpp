@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "file_filters.h"
+#include "ui/preview/common_dialogs/file_filters.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "file_filters.h"
+#include "ui/preview/common_dialogs/file_filters.h"
 
 #include <QSortFilterProxyModel>
 

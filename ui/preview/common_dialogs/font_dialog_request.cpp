@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "font_dialog_request.h"
+#include "ui/preview/common_dialogs/font_dialog_request.h"
 
 FontDialogRequest fontDialogRequest(FontDevice device) {
   return {device != FontDevice::PrinterFontsOnly, device != FontDevice::ScreenFontsOnly};

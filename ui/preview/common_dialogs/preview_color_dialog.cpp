@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_color_dialog.h"
+#include "ui/preview/common_dialogs/preview_color_dialog.h"
 
-#include "common_dialog_exec.h"
+#include "ui/preview/common_dialogs/common_dialog_exec.h"
 
 #include <QBoxLayout>
 #include <QColorDialog>

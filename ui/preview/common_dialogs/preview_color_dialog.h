@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "color_dialog_request.h"
+#include "ui/preview/common_dialogs/color_dialog_request.h"
 
 // Shows the colour dialog of the request as a common dialog.
 void showColorDialog(const ColorDialogRequest& request);

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_file_dialog.h"
+#include "ui/preview/common_dialogs/preview_file_dialog.h"
 
-#include "common_dialog_exec.h"
-#include "file_type_proxy.h"
-#include "picture_pane.h"
+#include "ui/preview/common_dialogs/common_dialog_exec.h"
+#include "ui/preview/common_dialogs/file_type_proxy.h"
+#include "ui/preview/picture/picture_pane.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "file_dialog_request.h"
+#include "ui/preview/common_dialogs/file_dialog_request.h"
 
 class QFileDialog;
 

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_font_dialog.h"
+#include "ui/preview/common_dialogs/preview_font_dialog.h"
 
-#include "common_dialog_exec.h"
-#include "current_printer.h"
-#include "window_font.h"
+#include "ui/preview/common_dialogs/common_dialog_exec.h"
+#include "ui/preview/common_dialogs/current_printer.h"
+#include "ui/windowing/window_font.h"
 
 #include <QCheckBox>
 #include <QComboBox>

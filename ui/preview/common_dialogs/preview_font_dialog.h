@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "font_dialog_request.h"
+#include "ui/preview/common_dialogs/font_dialog_request.h"
 
 // Shows the font dialog of the request as a common dialog. The printer-font
 // kinds need the current printer: throws PreviewError when there is none or

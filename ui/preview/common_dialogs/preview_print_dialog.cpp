@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_print_dialog.h"
+#include "ui/preview/common_dialogs/preview_print_dialog.h"
 
-#include "common_dialog_exec.h"
-#include "current_printer.h"
+#include "ui/preview/common_dialogs/common_dialog_exec.h"
+#include "ui/preview/common_dialogs/current_printer.h"
 
 #include <QComboBox>
 #include <QPrintDialog>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "print_dialog_request.h"
+#include "ui/preview/common_dialogs/print_dialog_request.h"
 
 // Shows the print dialog for a copy of the current printer as a common dialog.
 // When it is confirmed, the printer and settings chosen become the current

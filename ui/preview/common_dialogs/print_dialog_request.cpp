@@ -2,6 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "print_dialog_request.h"
+#include "ui/preview/common_dialogs/print_dialog_request.h"
 
 PrintDialogRequest printDialogRequest(const CommonDialogSettings& settings) { return {settings.allowPrintToFile}; }

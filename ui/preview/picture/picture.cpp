@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture.h"
+#include "ui/preview/picture/picture.h"
 
 #include <QPainter>
 

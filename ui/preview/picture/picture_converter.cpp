@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_converter.h"
+#include "ui/preview/picture/picture_converter.h"
 
-#include "picture_protocol.h"
+#include "picture_helper/picture_protocol.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_loader.h"
+#include "ui/preview/picture/picture_loader.h"
 
-#include "regular_file.h"
+#include "ui/preview/picture/regular_file.h"
 
 #include <QFileInfo>
 

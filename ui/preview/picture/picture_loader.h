@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture.h"
+#include "ui/preview/picture/picture.h"
 
 #include <QString>
 #include <optional>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_paint_box.h"
+#include "ui/preview/picture/picture_paint_box.h"
 
-#include "picture_paint_geometry.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_paint_geometry.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
 
-#include "mul_div.h"
+#include "ui/windowing/mul_div.h"
 
 namespace {
 

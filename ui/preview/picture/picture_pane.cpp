@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_pane.h"
+#include "ui/preview/picture/picture_pane.h"
 
-#include "bevel_panel.h"
-#include "dialog_units.h"
-#include "mul_div.h"
-#include "picture_loader.h"
-#include "picture_paint_box.h"
-#include "preview_form.h"
-#include "window_font.h"
+#include "ui/preview/picture/picture_loader.h"
+#include "ui/preview/picture/picture_paint_box.h"
+#include "ui/preview/picture/preview_form.h"
+#include "ui/windowing/bevel_panel.h"
+#include "ui/windowing/dialog_units.h"
+#include "ui/windowing/mul_div.h"
+#include "ui/windowing/window_font.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "picture.h"
-#include "picture_converter.h"
+#include "ui/preview/picture/picture.h"
+#include "ui/preview/picture/picture_converter.h"
 
 #include <QWidget>
 #include <optional>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "preview_form.h"
+#include "ui/preview/picture/preview_form.h"
 
-#include "picture_converter.h"
-#include "screen_placement.h"
+#include "ui/preview/picture/picture_converter.h"
+#include "ui/windowing/screen_placement.h"
 
 #include <QFrame>
 #include <QGuiApplication>

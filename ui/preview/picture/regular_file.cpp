@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "regular_file.h"
+#include "ui/preview/picture/regular_file.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_layout.h"
+#include "ui/preview/boxes/input_box_layout.h"
 
 #include <QtTest>
 

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "input_box_dialog.h"
-#include "input_box_layout.h"
-#include "modal_dialog_probe.h"
-#include "show_preview.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "ui/preview/boxes/input_box_dialog.h"
+#include "ui/preview/boxes/input_box_layout.h"
+#include "ui/preview/show_preview.h"
 
 #include <QApplication>
 #include <QLabel>

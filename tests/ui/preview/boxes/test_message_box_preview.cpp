@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "modal_dialog_probe.h"
-#include "show_preview.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "ui/preview/show_preview.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "message_box_text.h"
+#include "ui/preview/boxes/message_box_text.h"
 
 #include <QtTest>
 

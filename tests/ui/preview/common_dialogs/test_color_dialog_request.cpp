@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "color_dialog_request.h"
+#include "ui/preview/common_dialogs/color_dialog_request.h"
 
 #include <QtTest>
 

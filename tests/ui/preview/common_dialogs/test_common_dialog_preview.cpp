@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "modal_dialog_probe.h"
-#include "screen_placement.h"
-#include "show_preview.h"
-#include "test_support.h"
-#include "window_font.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/support/test_support.h"
+#include "ui/preview/show_preview.h"
+#include "ui/windowing/screen_placement.h"
+#include "ui/windowing/window_font.h"
 
 #include <QApplication>
 #include <QColorDialog>

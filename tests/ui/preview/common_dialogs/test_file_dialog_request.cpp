@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "file_dialog_request.h"
+#include "ui/preview/common_dialogs/file_dialog_request.h"
 
 #include <QtTest>
 

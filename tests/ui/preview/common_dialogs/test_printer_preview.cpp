@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "current_printer.h"
-#include "modal_dialog_probe.h"
-#include "preview_error.h"
-#include "private_cups_server.h"
-#include "screen_placement.h"
-#include "show_preview.h"
-#include "test_support.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/support/private_cups_server.h"
+#include "tests/support/test_support.h"
+#include "ui/preview/common_dialogs/current_printer.h"
+#include "ui/preview/common_dialogs/preview_error.h"
+#include "ui/preview/show_preview.h"
+#include "ui/windowing/screen_placement.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_converter.h"
-#include "picture_loader.h"
+#include "ui/preview/picture/picture_converter.h"
+#include "ui/preview/picture/picture_loader.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

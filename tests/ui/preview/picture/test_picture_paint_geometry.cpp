@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "picture_paint_geometry.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
 
 #include <QtTest>
 

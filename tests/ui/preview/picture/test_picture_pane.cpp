@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "modal_dialog_probe.h"
-#include "picture_paint_geometry.h"
-#include "preview_form.h"
-#include "show_preview.h"
-#include "test_support.h"
+#include "tests/support/modal_dialog_probe.h"
+#include "tests/support/test_support.h"
+#include "ui/preview/picture/picture_paint_geometry.h"
+#include "ui/preview/picture/preview_form.h"
+#include "ui/preview/show_preview.h"
 
 #include <QApplication>
 #include <QFileDialog>
