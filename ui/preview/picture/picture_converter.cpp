@@ -90,12 +90,14 @@ PictureConverter::~PictureConverter() {
 void PictureConverter::startSpares() {
   const QString program = helperPath();
   if (program.isEmpty()) return;
-  while (spares_.size() < spareCount) {
-    auto spare = std::make_unique<QProcess>();
-    spare->setChildProcessModifier([] { ::setpgid(0, 0); });
-    spare->start(program, {});
-    spares_.push_back(std::move(spare));
-  }
+  if (spares_.size() >= spareCount) return;
+  auto spare = std::make_unique<QProcess>();
+  spare->setChildProcessModifier([] { ::setpgid(0, 0); });
+  spare->start(program, {});
+  spares_.push_back(std::move(spare));
+  // One start (a fork of the program) per pass of the event loop, so that
+  // the program's thread is never held by several at once.
+  if (spares_.size() < spareCount) QTimer::singleShot(0, this, &PictureConverter::startSpares);
 }
 
 void PictureConverter::convert(const PictureFile& file, int dotsPerInch, QSize box, bool stretch, Done done) {
