@@ -90,17 +90,19 @@ PictureConverter::~PictureConverter() {
 void PictureConverter::startSpares() {
   const QString program = helperPath();
   if (program.isEmpty()) return;
-  while (spares_.size() < spareCount) {
-    auto spare = std::make_unique<QProcess>();
-    spare->setChildProcessModifier([] { ::setpgid(0, 0); });
-    spare->start(program, {});
-    spares_.push_back(std::move(spare));
-  }
+  if (spares_.size() >= spareCount) return;
+  auto spare = std::make_unique<QProcess>();
+  spare->setChildProcessModifier([] { ::setpgid(0, 0); });
+  spare->start(program, {});
+  spares_.push_back(std::move(spare));
+  // One start (a fork of the program) per pass of the event loop, so that
+  // the program's thread is never held by several at once.
+  if (spares_.size() < spareCount) QTimer::singleShot(0, this, &PictureConverter::startSpares);
 }
 
 void PictureConverter::convert(const PictureFile& file, int dotsPerInch, QSize box, bool stretch, Done done) {
   cancel();
-  startSpares();
+  if (spares_.empty()) startSpares();
   if (spares_.empty()) {
     qCWarning(pictureLog) << "the picture helper quillmark-metafile is missing beside the program";
     done(std::nullopt);
@@ -109,7 +111,6 @@ void PictureConverter::convert(const PictureFile& file, int dotsPerInch, QSize b
   // The one started first is the likeliest to be ready.
   helper_ = std::move(spares_.front());
   spares_.pop_front();
-  QTimer::singleShot(0, this, &PictureConverter::startSpares);
   output_.clear();
   errors_.clear();
   file_ = file;
@@ -151,6 +152,8 @@ void PictureConverter::readOutput() {
     finish(fault);
   else if (output_.size() > replyBytes(*header))
     finish(u"the helper wrote more than its header announced"_s);
+  else if (fault.isEmpty() && output_.size() == replyBytes(*header))
+    finish({});  // the whole raster is here: no need to wait for the helper's exit
 }
 
 void PictureConverter::readErrors(QProcess& helper) {
@@ -194,4 +197,7 @@ void PictureConverter::finish(QString failure) {
   output_.clear();
   cancel();
   if (done) done(std::move(picture));
+  // The helpers used are replaced once the picture is shown, so that their
+  // start does not compete with the conversion for the processor.
+  QTimer::singleShot(0, this, &PictureConverter::startSpares);
 }
