@@ -80,15 +80,9 @@ int answer() {
   // The file's bytes where they lie, not copied.
   const Raster raster =
       rasterisePicture(*request, QByteArray::fromRawData(input.constData() + lineEnd + 1, input.size() - lineEnd - 1));
-  const bool drawn = raster.status == PictureStatus::Drawn;
-  const PictureReplyHeader header{pictureReplyMagic,
-                                  raster.status,
-                                  raster.natural.width(),
-                                  raster.natural.height(),
-                                  drawn ? raster.image.width() : 0,
-                                  drawn ? raster.image.height() : 0};
+  const PictureReplyHeader header = replyHeader(raster);
   if (!writeAll(reply, reinterpret_cast<const char*>(&header), sizeof header)) return 1;
-  if (!drawn) return 0;
+  if (raster.status != PictureStatus::Drawn) return 0;
   for (int row = 0; row < raster.image.height(); ++row)
     if (!writeAll(reply, reinterpret_cast<const char*>(raster.image.constScanLine(row)), raster.image.width() * 4))
       return 1;

@@ -112,3 +112,13 @@ void prepareRasterising() {
   QPainter painter(&image);
   drawing.render(&painter);
 }
+
+PictureReplyHeader replyHeader(const Raster& raster) {
+  const bool drawn = raster.status == PictureStatus::Drawn;
+  return {pictureReplyMagic,
+          raster.status,
+          raster.natural.width(),
+          raster.natural.height(),
+          drawn ? raster.image.width() : 0,
+          drawn ? raster.image.height() : 0};
+}

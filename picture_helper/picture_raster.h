@@ -22,6 +22,9 @@ struct Raster {
 // process (and tests): the file may be hostile.
 Raster rasterisePicture(const PictureRequest& request, const QByteArray& file);
 
+// The header of the reply that carries `raster`; its pixels follow it row by row.
+PictureReplyHeader replyHeader(const Raster& raster);
+
 // Loads, before the sandbox forbids loading code, what decoding needs later:
 // the icon reader's plugin, the font database; sets the ceiling of Qt's
 // image readers.

@@ -41,15 +41,9 @@ class TestMetafileHelper : public QObject {
   // What the helper writes for `file` as `kind`, from the decoders run in this process.
   static QByteArray direct(const QByteArray& file, const PictureRequest& request) {
     const Raster raster = rasterisePicture(request, file);
-    const bool drawn = raster.status == PictureStatus::Drawn;
-    const PictureReplyHeader header{pictureReplyMagic,
-                                    raster.status,
-                                    raster.natural.width(),
-                                    raster.natural.height(),
-                                    drawn ? raster.image.width() : 0,
-                                    drawn ? raster.image.height() : 0};
+    const PictureReplyHeader header = replyHeader(raster);
     QByteArray reply(reinterpret_cast<const char*>(&header), sizeof header);
-    for (int row = 0; drawn && row < raster.image.height(); ++row)
+    for (int row = 0; header.rasterHeight > 0 && row < raster.image.height(); ++row)
       reply.append(reinterpret_cast<const char*>(raster.image.constScanLine(row)), raster.image.width() * 4);
     return reply;
   }
