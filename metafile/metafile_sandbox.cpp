@@ -22,7 +22,9 @@
 namespace {
 
 constexpr rlim_t memoryLimit = 512ull * 1024 * 1024;
-constexpr rlim_t processorSeconds = 2;
+// A helper draws up to thirty pictures, and the program waits two seconds
+// for each: this only ends a helper that the program no longer watches.
+constexpr rlim_t processorSeconds = 60;
 
 bool limit(int resource, rlim_t value) {
   const rlimit limits{value, value};

@@ -13,6 +13,7 @@
 #include <sys/ioctl.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 #include <cerrno>
 
 #include <cstdint>
@@ -40,8 +41,11 @@ constexpr std::uint64_t intBits = 0xFFFFFFFF;
 // without when it cannot, whereas a killed helper would leave the picture
 // unshown.
 //
-//   read, write          the input and the result; glibc, libwmf and
-//                        libemf2svg print diagnostics to the error output
+//   read, write          the result; glibc, libwmf and libemf2svg print
+//                        diagnostics to the error output
+//   recvmsg (standard input), pread64
+//                        a request and its picture file's descriptor; the
+//                        file read through it
 //   openat (read only)   libwmf: the Ghostscript font map and its font files;
 //                        fontconfig (libemf2svg, texts drawn by glyph
 //                        numbers): its configuration, caches and font files;
@@ -130,6 +134,8 @@ bool installMetafileSyscallFilter() {
   constexpr int writeFlags[] = {O_WRONLY, O_RDWR, O_CREAT, O_TRUNC};
   int writeMask = 0;
   for (const int flag : writeFlags) writeMask |= flag;
+  allowIf(SCMP_SYS(recvmsg), argument(0, intBits, STDIN_FILENO));
+  allow(SCMP_SYS(pread64));
   allowIf(SCMP_SYS(openat), argument(2, writeMask, 0));
   const auto refuseIf = [&](int call, scmp_arg_cmp condition) {
     added = added && seccomp_rule_add(filter.get(), SCMP_ACT_ERRNO(EACCES), call, 1, condition) == 0;

@@ -2,11 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The picture helper: reads a request line and then one picture file from
-// its standard input (picture_protocol.h), decodes and draws the picture at
-// the size asked for, and writes the reply header and the raster's pixels to
-// its standard output; exits with 0 when it answered, 1 when the request or
-// the sandbox failed. Before it reads anything it sets up what decoding
+// The picture helper: receives a request and the picture file's descriptor
+// on its standard input (picture_protocol.h), decodes and draws the picture at
+// the size asked for, writes the reply header and the raster's pixels to its
+// standard output, and waits for the next request; exits with 0 when its
+// input ends between two requests or it has drawn its share of pictures, 1
+// when a request or the sandbox failed. Before it reads anything it sets up what decoding
 // needs (Qt's offscreen platform, fonts, image plugins, text converters) and
 // enters its sandbox (limits on memory and processor time, Landlock, a
 // system-call filter), so that a hostile file can neither exhaust the
@@ -19,32 +20,37 @@
 
 #include <QGuiApplication>
 
-#include <fcntl.h>
 #include <iconv.h>
 #include <malloc.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-constexpr qsizetype maxInputBytes = 64 * 1024 * 1024;
-
-// Reads straight into the array, in steps as large as the pipe holds.
-bool readAll(QByteArray& input) {
-  constexpr qsizetype step = 1024 * 1024;
-  for (;;) {
-    const qsizetype size = input.size();
-    if (size > maxInputBytes) return false;
-    input.resize(size + step);
-    const ssize_t got = read(STDIN_FILENO, input.data() + size, step);
-    input.resize(size + std::max<ssize_t>(got, 0));
-    if (got == 0) return true;
+// The picture file behind `descriptor`, read into `file` (whose memory is
+// reused from one picture to the next); false for anything but a regular
+// file within the ceiling.
+bool openPictureFile(int descriptor, QByteArray& file) {
+  struct stat status {};
+  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxPictureFileBytes) return false;
+  file.resize(status.st_size);
+  qsizetype done = 0;
+  while (done < file.size()) {
+    // From the start, whatever the descriptor's position: the program
+    // shares it with the other helpers it sent the file to.
+    const ssize_t got = pread(descriptor, file.data() + done, file.size() - done, done);
+    if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
+    if (got == 0) break;  // cut short since it was looked at
+    done += got;
   }
+  file.resize(done);
+  return true;
 }
 
 bool writeAll(int fd, const char* data, qsizetype size) {
@@ -57,6 +63,34 @@ bool writeAll(int fd, const char* data, qsizetype size) {
   return true;
 }
 
+bool answer(int reply, const Raster& raster) {
+  const PictureReplyHeader header = replyHeader(raster);
+  if (!writeAll(reply, reinterpret_cast<const char*>(&header), sizeof header)) return false;
+  if (raster.status != PictureStatus::Drawn) return true;
+  // A premultiplied ARGB raster's rows lie one after the other, without padding.
+  return writeAll(reply, reinterpret_cast<const char*>(raster.image.constBits()), raster.image.sizeInBytes());
+}
+
+// Answers the requests one after the other; 0 when the input ended between
+// two of them or the helper has drawn its share, 1 on anything else.
+int serve() {
+  // Whatever the libraries print goes to the error output; the standard
+  // output carries the replies alone.
+  const int reply = dup(STDOUT_FILENO);
+  if (reply < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
+  // One array for every file, so that its pages are reused.
+  QByteArray file;
+  for (int answered = 0; answered < maxPicturesPerHelper; ++answered) {
+    bool ended = false;
+    const std::optional<ReceivedRequest> received = receiveRequest(STDIN_FILENO, ended);
+    if (!received) return ended ? 0 : 1;
+    const bool read = openPictureFile(received->file, file);
+    close(received->file);
+    if (!answer(reply, read ? rasterisePicture(received->request, file) : Raster{})) return 1;
+  }
+  return 0;
+}
+
 // Loads the text converters the conversion can use, for the life of the
 // process: loading code is forbidden in the sandbox. Besides svgText's code
 // pages, libemf2svg and libuemf read texts in UTF-16LE and UTF-32LE; the
@@ -64,29 +98,6 @@ bool writeAll(int fd, const char* data, qsizetype size) {
 void loadTextConverters() {
   loadTextCodePages();
   for (const char* encoding : {"UTF-16LE", "UTF-32LE", "LATIN1"}) iconv_open("UTF-8", encoding);
-}
-
-int answer() {
-  QByteArray input;
-  if (!readAll(input)) return 1;
-  const qsizetype lineEnd = input.indexOf('\n');
-  const std::optional<PictureRequest> request =
-      lineEnd < 0 ? std::nullopt : parseRequestLine(std::string_view(input.constData(), lineEnd));
-  if (!request) return 1;
-  // Whatever the libraries print goes to the error output; the standard
-  // output carries the reply alone.
-  const int reply = dup(STDOUT_FILENO);
-  if (reply < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
-  // The file's bytes where they lie, not copied.
-  const Raster raster =
-      rasterisePicture(*request, QByteArray::fromRawData(input.constData() + lineEnd + 1, input.size() - lineEnd - 1));
-  const PictureReplyHeader header = replyHeader(raster);
-  if (!writeAll(reply, reinterpret_cast<const char*>(&header), sizeof header)) return 1;
-  if (raster.status != PictureStatus::Drawn) return 0;
-  for (int row = 0; row < raster.image.height(); ++row)
-    if (!writeAll(reply, reinterpret_cast<const char*>(raster.image.constScanLine(row)), raster.image.width() * 4))
-      return 1;
-  return 0;
 }
 
 // A page's first use is dear (on virtual machines above all), and a
@@ -113,8 +124,6 @@ void prepareHeap() {
 
 int main() {
   prepareHeap();
-  // A pipe as large as allowed, so that the picture arrives in a few steps.
-  fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1024 * 1024);
   loadTextConverters();
   // Qt draws without a display; its plugins and the fonts are loaded now.
   int argc = 3;
@@ -129,5 +138,5 @@ int main() {
   // ptrace, which the filter forbids (the fuzzer, which runs the libraries in
   // its own process, checks them for leaks).
   if (!enterMetafileSandbox()) _exit(1);
-  _exit(answer());
+  _exit(serve());
 }

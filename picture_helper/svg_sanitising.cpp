@@ -8,10 +8,12 @@
 
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtEndian>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -21,12 +23,11 @@ namespace {
 constexpr qint64 maxDrawnElements = 200000;
 
 bool allowedElement(QStringView name) {
-  static const QSet<QString> names{u"svg"_s,      u"g"_s,        u"defs"_s,           u"path"_s,
-                                   u"rect"_s,     u"ellipse"_s,  u"circle"_s,         u"line"_s,
-                                   u"polyline"_s, u"polygon"_s,  u"text"_s,           u"tspan"_s,
-                                   u"image"_s,    u"clipPath"_s, u"pattern"_s,        u"linearGradient"_s,
-                                   u"stop"_s,     u"use"_s,      u"radialGradient"_s, u"mask"_s};
-  return names.contains(name.toString());
+  static constexpr QStringView names[] = {u"svg",     u"g",      u"defs",  u"path",           u"rect",
+                                          u"ellipse", u"circle", u"line",  u"polyline",       u"polygon",
+                                          u"text",    u"tspan",  u"image", u"clipPath",       u"pattern",
+                                          u"stop",    u"use",    u"mask",  u"linearGradient", u"radialGradient"};
+  return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
 // The pixels of a PNG or BMP image from its header; nothing for anything else.
@@ -71,13 +72,20 @@ struct Subtree {
   QString id;
 };
 
+// Reads the document and either only checks it (no writer) or writes what
+// may stay. A check stops at the first thing the writing would drop.
 class Sanitiser {
  public:
-  explicit Sanitiser(const QByteArray& svg) : reader_(svg), writer_(&out_) {}
+  enum class Outcome { Kept, Rewritten, NeedsRewriting, Refused };
 
-  std::optional<QByteArray> run() {
-    while (!reader_.atEnd()) {
+  Sanitiser(const QByteArray& svg, QXmlStreamWriter* writer) : reader_(svg), writer_(writer) {}
+
+  Outcome run() {
+    while (!reader_.atEnd() && !dropped_) {
       switch (reader_.readNext()) {
+        case QXmlStreamReader::StartDocument:
+        case QXmlStreamReader::EndDocument:
+          break;
         case QXmlStreamReader::StartElement:
           startElement();
           break;
@@ -85,46 +93,61 @@ class Sanitiser {
           endElement();
           break;
         case QXmlStreamReader::Characters:
-          writer_.writeCharacters(reader_.text().toString());
+          if (writer_) writer_->writeCharacters(reader_.text().toString());
           break;
         case QXmlStreamReader::DTD:
-          // Left out: the reader bounds what entities expand to.
+          // Left out when it declares anything (the reader bounds what
+          // entities expand to); a bare document type names a file that no
+          // reader fetches.
+          if (!reader_.entityDeclarations().isEmpty() || !reader_.notationDeclarations().isEmpty()) drop();
           break;
         default:
+          // Comments and processing instructions are left out.
+          drop();
           break;
       }
-      if (reader_.hasError()) return std::nullopt;
+      if (reader_.hasError()) return Outcome::Refused;
     }
-    writer_.writeEndDocument();
-    if (reader_.hasError() || !withinCeiling()) return std::nullopt;
-    return out_;
+    if (dropped_) return Outcome::NeedsRewriting;
+    if (writer_) writer_->writeEndDocument();
+    if (reader_.hasError() || !withinCeiling()) return Outcome::Refused;
+    return writer_ ? Outcome::Rewritten : Outcome::Kept;
   }
 
  private:
+  // Something is left out: a check ends here.
+  void drop() { dropped_ = !writer_; }
+
   void startElement() {
-    const QString name = reader_.name().toString();
-    if (!allowedElement(name) || (name == u"image" && !keepImage())) {
+    const QStringView name = reader_.name();
+    const QXmlStreamAttributes attributes = reader_.attributes();
+    if (!allowedElement(name) || (name == u"image" && !keepImage(attributes))) {
+      drop();
       reader_.skipCurrentElement();
       return;
     }
-    if (name == u"use") uses_.append(useTarget());
-    open_.append({elements_, uses_.size(), reader_.attributes().value(QLatin1String("id")).toString()});
+    if (name == u"use") uses_.append(useTarget(attributes));
+    open_.append({elements_, uses_.size(), attributes.value(QLatin1String("id")).toString()});
     ++elements_;
-    writer_.writeStartElement(name);
-    if (open_.size() == 1) {
-      writer_.writeDefaultNamespace(u"http://www.w3.org/2000/svg"_s);
-      writer_.writeNamespace(u"http://www.w3.org/1999/xlink"_s, u"xlink"_s);
+    if (writer_) writer_->writeStartElement(name.toString());
+    if (writer_ && open_.size() == 1) {
+      writer_->writeDefaultNamespace(u"http://www.w3.org/2000/svg"_s);
+      writer_->writeNamespace(u"http://www.w3.org/1999/xlink"_s, u"xlink"_s);
     }
-    for (const QXmlStreamAttribute& attribute : reader_.attributes()) {
-      if (name == u"image" && isReference(attribute.name())) {
-        writer_.writeAttribute(u"http://www.w3.org/1999/xlink"_s, u"href"_s, attribute.value().toString());
+    for (const QXmlStreamAttribute& attribute : attributes) {
+      // An <image>'s references were checked with the element.
+      if (!allowedAttribute(attribute) && name != u"image") {
+        drop();
         continue;
       }
-      if (!allowedAttribute(attribute)) continue;
+      if (!writer_) continue;
       if (isReference(attribute.name()))
-        writer_.writeAttribute(u"http://www.w3.org/1999/xlink"_s, u"href"_s, attribute.value().toString());
+        writer_->writeAttribute(u"http://www.w3.org/1999/xlink"_s, u"href"_s, attribute.value().toString());
       else if (attribute.namespaceUri().isEmpty())
-        writer_.writeAttribute(attribute.name().toString(), attribute.value().toString());
+        writer_->writeAttribute(attribute.name().toString(), attribute.value().toString());
+      else
+        writer_->writeAttribute(attribute.namespaceUri().toString(), attribute.name().toString(),
+                                attribute.value().toString());
     }
   }
 
@@ -132,20 +155,25 @@ class Sanitiser {
     const Subtree subtree = open_.takeLast();
     if (!subtree.id.isEmpty())
       subtrees_.insert(subtree.id, {elements_ - subtree.firstElement, uses_.size() > subtree.firstUse});
-    writer_.writeEndElement();
+    if (writer_) writer_->writeEndElement();
   }
 
-  QString useTarget() const {
-    for (const QXmlStreamAttribute& attribute : reader_.attributes())
+  static QString useTarget(const QXmlStreamAttributes& attributes) {
+    for (const QXmlStreamAttribute& attribute : attributes)
       if (isReference(attribute.name()) && attribute.value().startsWith(u'#'))
         return attribute.value().mid(1).toString();
     return {};
   }
 
-  bool keepImage() {
-    for (const QXmlStreamAttribute& attribute : reader_.attributes())
-      if (isReference(attribute.name())) return safeImageReference(attribute.value(), imagePixels_);
-    return false;
+  // Every reference of an <image> must be a safe data URI.
+  bool keepImage(const QXmlStreamAttributes& attributes) {
+    bool referenced = false;
+    for (const QXmlStreamAttribute& attribute : attributes)
+      if (isReference(attribute.name())) {
+        if (!safeImageReference(attribute.value(), imagePixels_)) return false;
+        referenced = true;
+      }
+    return referenced;
   }
 
   bool withinCeiling() const {
@@ -166,8 +194,8 @@ class Sanitiser {
   };
 
   QXmlStreamReader reader_;
-  QByteArray out_;
-  QXmlStreamWriter writer_;
+  QXmlStreamWriter* writer_;
+  bool dropped_ = false;
   QList<Subtree> open_;
   QList<QString> uses_;
   QHash<QString, Counted> subtrees_;
@@ -177,4 +205,20 @@ class Sanitiser {
 
 }  // namespace
 
-std::optional<QByteArray> sanitisedSvg(const QByteArray& svg) { return Sanitiser(svg).run(); }
+std::optional<QByteArray> sanitisedSvg(const QByteArray& svg) {
+  // What the libraries write needs no change as a rule: it is checked in one
+  // reading and drawn as it stands, and written anew only when the check
+  // finds something to leave out.
+  switch (Sanitiser(svg, nullptr).run()) {
+    case Sanitiser::Outcome::Kept:
+      return svg;
+    case Sanitiser::Outcome::NeedsRewriting:
+      break;
+    default:
+      return std::nullopt;
+  }
+  QByteArray rewritten;
+  QXmlStreamWriter writer(&rewritten);
+  if (Sanitiser(svg, &writer).run() != Sanitiser::Outcome::Rewritten) return std::nullopt;
+  return rewritten;
+}

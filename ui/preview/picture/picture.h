@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include <QByteArray>
+#include "ui/preview/picture/regular_file.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,10 +13,11 @@
 class QPainter;
 class QRect;
 
-// A picture file as the pane read it: its bytes, never parsed in this
-// process, and its kind from the extension ("bmp", "ico", "wmf", "emf").
+// A picture file as the pane opened it, for the picture helper to read (this
+// process reads none of it), and its kind from the extension ("bmp", "ico",
+// "wmf", "emf").
 struct PictureFile {
-  QByteArray bytes;
+  std::shared_ptr<const FileDescriptor> file;
   QString kind;
 };
 

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstring>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -24,9 +25,9 @@ namespace {
 Q_LOGGING_CATEGORY(pictureLog, "quillmark.picture", QtCriticalMsg)
 
 constexpr int helperMilliseconds = 2000;
-// Helpers started ahead: enough that one has finished setting itself up when
-// the selection changes as fast as the keyboard repeats.
-constexpr std::size_t spareCount = 3;
+// Helpers kept ready: the one that drew last, and one to take over at once
+// when a newer selection kills the helper at work.
+constexpr std::size_t spareCount = 2;
 constexpr qsizetype maxErrorBytes = 4096;
 
 // The helper stands beside the program's executable: the build copies it there,
@@ -71,6 +72,13 @@ qsizetype replyBytes(const PictureReplyHeader& header) {
   return qsizetype(sizeof header) + qsizetype(header.rasterWidth) * header.rasterHeight * 4;
 }
 
+// Why a helper that has ended did so.
+QString howItEnded(const QProcess& helper) {
+  if (helper.error() == QProcess::FailedToStart) return u"the helper could not be started"_s;
+  if (helper.exitStatus() != QProcess::NormalExit) return u"the helper was ended by a signal"_s;
+  return u"the helper exited with status %1"_s.arg(helper.exitCode());
+}
+
 }  // namespace
 
 PictureConverter::PictureConverter() : deadline_(new QTimer(this)) {
@@ -81,110 +89,129 @@ PictureConverter::PictureConverter() : deadline_(new QTimer(this)) {
 
 PictureConverter::~PictureConverter() {
   cancel();
-  for (const std::unique_ptr<QProcess>& spare : spares_) {
-    killGroup(*spare);
-    spare->waitForFinished();
-  }
+  for (Helper& helper : ready_) retire(std::move(helper.process));
+  // Every helper has been killed: each is reaped here.
+  for (QProcess* helper : findChildren<QProcess*>()) helper->waitForFinished();
 }
 
 void PictureConverter::startSpares() {
   const QString program = helperPath();
   if (program.isEmpty()) return;
-  if (spares_.size() >= spareCount) return;
+  if (ready_.size() >= spareCount) return;
+  int sockets[2];
+  if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) return;
+  auto requests = std::make_shared<const FileDescriptor>(sockets[0]);
+  const FileDescriptor helperEnd(sockets[1]);
   auto spare = std::make_unique<QProcess>();
-  spare->setChildProcessModifier([] { ::setpgid(0, 0); });
+  // The helper's input is its end of the socket; it leads a process group of
+  // its own.
+  spare->setStandardInputFile(QProcess::nullDevice());
+  spare->setChildProcessModifier([input = helperEnd.get()] {
+    ::dup2(input, STDIN_FILENO);
+    ::setpgid(0, 0);
+  });
   spare->start(program, {});
-  spares_.push_back(std::move(spare));
+  ready_.push_back({std::move(spare), std::move(requests)});
   // One start (a fork of the program) per pass of the event loop, so that
   // the program's thread is never held by several at once.
-  if (spares_.size() < spareCount) QTimer::singleShot(0, this, &PictureConverter::startSpares);
+  if (ready_.size() < spareCount) QTimer::singleShot(0, this, &PictureConverter::startSpares);
+}
+
+std::optional<PictureConverter::Helper> PictureConverter::readyHelper() {
+  if (ready_.empty()) startSpares();
+  while (!ready_.empty()) {
+    Helper helper = std::move(ready_.front());
+    ready_.pop_front();
+    if (helper.process->state() != QProcess::NotRunning) return helper;
+    const QByteArray errors = helper.process->readAllStandardError().left(maxErrorBytes);
+    qCWarning(pictureLog).noquote() << "a ready picture helper ended:" << howItEnded(*helper.process)
+                                    << QString::fromLocal8Bit(errors);
+    if (ready_.empty()) startSpares();
+  }
+  return std::nullopt;
 }
 
 void PictureConverter::convert(const PictureFile& file, int dotsPerInch, QSize box, bool stretch, Done done) {
   cancel();
-  if (spares_.empty()) startSpares();
-  if (spares_.empty()) {
+  busy_ = readyHelper();
+  if (!busy_) {
     qCWarning(pictureLog) << "the picture helper quillmark-metafile is missing beside the program";
     done(std::nullopt);
     return;
   }
-  // The one started first is the likeliest to be ready.
-  helper_ = std::move(spares_.front());
-  spares_.pop_front();
   output_.clear();
   errors_.clear();
   file_ = file;
   box_ = box.expandedTo(QSize(1, 1));
   done_ = std::move(done);
-  QProcess& helper = *helper_;
+  QProcess& helper = *busy_->process;
   connect(&helper, &QProcess::readyReadStandardOutput, this, &PictureConverter::readOutput);
-  connect(&helper, &QProcess::readyReadStandardError, this, [this, &helper] { readErrors(helper); });
-  connect(&helper, &QProcess::finished, this, [this] { finish({}); });
+  connect(&helper, &QProcess::readyReadStandardError, this, &PictureConverter::readErrors);
+  connect(&helper, &QProcess::finished, this, &PictureConverter::helperEnded);
   connect(&helper, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) finish(u"the helper could not be started"_s);
+    if (error == QProcess::FailedToStart) helperEnded();
   });
-  const PictureRequest request{file.kind.toStdString(), dotsPerInch, box_.width(), box_.height(), stretch};
-  helper.write(QByteArray::fromStdString(requestLine(request)));
-  helper.write(file.bytes);
-  helper.closeWriteChannel();
   deadline_->start(helperMilliseconds);
+  const PictureRequest request{file.kind.toStdString(), dotsPerInch, box_.width(), box_.height(), stretch};
+  if (!sendRequest(busy_->requests->get(), request, file.file->get())) {
+    finish(u"the helper could not be sent the request"_s);
+    return;
+  }
+  // What the helper has already written (its warnings while it set itself
+  // up) belongs to this conversion's log.
+  readErrors();
 }
 
 void PictureConverter::cancel() {
   deadline_->stop();
   done_ = nullptr;
-  if (!helper_) return;
-  helper_->disconnect(this);
-  killGroup(*helper_);
+  if (busy_) retire(std::move(busy_->process));
+  busy_.reset();
+}
+
+void PictureConverter::retire(std::unique_ptr<QProcess> helper) {
+  helper->disconnect(this);
+  killGroup(*helper);
   // Reaped once it has ended, without waiting for it here.
-  QProcess* helper = helper_.release();
-  helper->setParent(this);
-  connect(helper, &QProcess::finished, helper, &QObject::deleteLater);
-  if (helper->state() == QProcess::NotRunning) helper->deleteLater();
+  QProcess* ended = helper.release();
+  ended->setParent(this);
+  connect(ended, &QProcess::finished, ended, &QObject::deleteLater);
+  if (ended->state() == QProcess::NotRunning) ended->deleteLater();
 }
 
 void PictureConverter::readOutput() {
-  output_ += helper_->readAllStandardOutput();
+  output_ += busy_->process->readAllStandardOutput();
   const std::optional<PictureReplyHeader> header = headerOf(output_);
   if (!header) return;
-  const QString fault = headerFault(*header, box_);
-  if (!fault.isEmpty() && header->status == PictureStatus::Drawn)
+  if (const QString fault = headerFault(*header, box_); !fault.isEmpty())
     finish(fault);
   else if (output_.size() > replyBytes(*header))
     finish(u"the helper wrote more than its header announced"_s);
-  else if (fault.isEmpty() && output_.size() == replyBytes(*header))
-    finish({});  // the whole raster is here: no need to wait for the helper's exit
+  else if (output_.size() == replyBytes(*header))
+    finish({});
 }
 
-void PictureConverter::readErrors(QProcess& helper) {
-  const QByteArray text = helper.readAllStandardError();
+void PictureConverter::helperEnded() {
+  // What it wrote before it ended may complete its answer.
+  readOutput();
+  if (busy_) finish(howItEnded(*busy_->process));
+}
+
+void PictureConverter::readErrors() {
+  const QByteArray text = busy_->process->readAllStandardError();
   errors_ += text.left(maxErrorBytes - errors_.size());
 }
 
-void PictureConverter::finish(QString failure) {
-  if (!helper_) return;
-  QProcess& helper = *helper_;
-  if (helper.state() == QProcess::NotRunning) {
-    output_ += helper.readAllStandardOutput();
-    readErrors(helper);
-  }
-  const std::optional<PictureReplyHeader> header = headerOf(output_);
-  if (failure.isEmpty() && helper.state() == QProcess::NotRunning) {
-    if (helper.exitStatus() != QProcess::NormalExit)
-      failure = u"the helper was ended by a signal"_s;
-    else if (helper.exitCode() != 0)
-      failure = u"the helper exited with status %1"_s.arg(helper.exitCode());
-    else if (!header)
-      failure = u"the reply is cut short"_s;
-    else if (failure = headerFault(*header, box_); failure.isEmpty() && output_.size() != replyBytes(*header))
-      failure = u"the reply's raster is cut short"_s;
-  }
+void PictureConverter::finish(const QString& failure) {
+  if (!busy_) return;
+  readErrors();
   if (!errors_.isEmpty())
     qCWarning(pictureLog).noquote() << "the picture helper's error output:" << QString::fromLocal8Bit(errors_);
   std::optional<Picture> picture;
   if (failure.isEmpty()) {
     // The pixels are copied out of the reply into an image of the size the
     // header gave, which was checked against the box asked for.
+    const std::optional<PictureReplyHeader> header = headerOf(output_);
     QImage raster(header->rasterWidth, header->rasterHeight, QImage::Format_ARGB32_Premultiplied);
     const char* pixels = output_.constData() + sizeof(PictureReplyHeader);
     for (int row = 0; row < raster.height(); ++row)
@@ -193,11 +220,18 @@ void PictureConverter::finish(QString failure) {
   } else {
     qCWarning(pictureLog).noquote() << "a" << file_.kind << "picture cannot be shown:" << failure;
   }
+  // A helper that drew the picture stays ready for the next one; one that
+  // failed is not trusted with another.
+  if (picture && ++busy_->answered < maxPicturesPerHelper) {
+    busy_->process->disconnect(this);
+    ready_.push_front(std::move(*busy_));
+    busy_.reset();
+  }
   Done done = std::move(done_);
   output_.clear();
   cancel();
   if (done) done(std::move(picture));
-  // The helpers used are replaced once the picture is shown, so that their
+  // Helpers let go are replaced once the picture is shown, so that their
   // start does not compete with the conversion for the processor.
   QTimer::singleShot(0, this, &PictureConverter::startSpares);
 }

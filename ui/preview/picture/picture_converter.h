@@ -16,14 +16,16 @@
 class QProcess;
 class QTimer;
 
-// Has pictures decoded and drawn by the picture helper process, one process
-// per picture, and receives only pixels: a fixed header, checked against
-// hard ceilings before anything is allocated, and the raster. Nothing waits:
-// the reply is read as it comes, and the result handed to a callback. A newer
-// conversion ends the older one; a helper that takes longer than two seconds
-// or writes more than its header announces is killed with its process group.
-// The next helpers are started ahead, once the program is idle again, so
-// that a conversion does not wait for a process to start and set itself up. Failures are logged
+// Has pictures decoded and drawn by picture helper processes, and receives
+// only pixels: a fixed header, checked against hard ceilings before anything
+// is allocated, and the raster. Nothing waits: the reply is read as it comes,
+// and the result handed to a callback. A helper that answered well draws the
+// next picture too (up to its share), with its memory already in place; a
+// newer conversion ends the one under way by killing its helper, and a helper
+// that takes longer than two seconds, writes more than its header announces
+// or fails a picture is killed with its process group. Spare helpers are
+// started ahead, once the program is idle again, so that a conversion does
+// not wait for a process to start and set itself up. Failures are logged
 // under the "quillmark.picture" category (off by default), with what the
 // helper wrote to its error output.
 class PictureConverter : public QObject {
@@ -42,15 +44,28 @@ class PictureConverter : public QObject {
   void cancel();
 
  private:
-  void startSpares();
-  void readOutput();
-  void readErrors(QProcess& helper);
-  // Hands the result to the callback, or logs `failure` (or what the helper's
-  // exit or reply shows) and hands nothing.
-  void finish(QString failure);
+  struct Helper {
+    std::unique_ptr<QProcess> process;
+    // The program's end of the socket the helper receives its requests on.
+    std::shared_ptr<const FileDescriptor> requests;
+    int answered = 0;
+  };
 
-  std::deque<std::unique_ptr<QProcess>> spares_;
-  std::unique_ptr<QProcess> helper_;
+  void startSpares();
+  // The first ready helper still running; the ended ones are dropped, and
+  // why they ended logged.
+  std::optional<Helper> readyHelper();
+  void readOutput();
+  void helperEnded();
+  void readErrors();
+  // Hands the result to the callback, or logs `failure` and hands nothing.
+  void finish(const QString& failure);
+  // Kills the helper and its process group, and lets it go once it has ended.
+  void retire(std::unique_ptr<QProcess> helper);
+
+  // Ready helpers, the one that drew last first.
+  std::deque<Helper> ready_;
+  std::optional<Helper> busy_;
   QTimer* deadline_;
   QByteArray output_;
   QByteArray errors_;

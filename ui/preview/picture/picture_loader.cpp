@@ -4,21 +4,15 @@
 
 #include "ui/preview/picture/picture_loader.h"
 
+#include "picture_helper/picture_protocol.h"
 #include "ui/preview/picture/regular_file.h"
 
 #include <QFileInfo>
 
-namespace {
-
-// No picture file the pane shows comes near this; larger files are not read.
-constexpr qint64 maxPictureFileBytes = 64 * 1024 * 1024;
-
-}  // namespace
-
-std::optional<PictureFile> readPictureFile(const QString& path) {
+std::optional<PictureFile> openPictureFile(const QString& path) {
   const QString extension = QFileInfo(path).suffix().toLower();
   if (extension != u"bmp" && extension != u"ico" && extension != u"wmf" && extension != u"emf") return std::nullopt;
-  std::optional<QByteArray> bytes = readRegularFile(path, maxPictureFileBytes);
-  if (!bytes) return std::nullopt;
-  return PictureFile{std::move(*bytes), extension};
+  std::shared_ptr<const FileDescriptor> file = openRegularFile(path, maxPictureFileBytes);
+  if (!file) return std::nullopt;
+  return PictureFile{std::move(file), extension};
 }

@@ -12,5 +12,5 @@
 // The picture file at `path`, its kind chosen by the extension without regard
 // to case: "bmp" bitmap, "ico" icon, "wmf" and "emf" metafile. Nothing when
 // the path names no regular file, has another extension, or is too large.
-// Its content is left to the picture helper.
-std::optional<PictureFile> readPictureFile(const QString& path);
+// It is opened, and its content left to the picture helper.
+std::optional<PictureFile> openPictureFile(const QString& path);

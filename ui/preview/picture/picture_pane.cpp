@@ -66,7 +66,7 @@ PicturePane::PicturePane(QWidget* parent) : QWidget(parent) {
 }
 
 void PicturePane::showFile(const QString& path) {
-  file_ = readPictureFile(path);
+  file_ = openPictureFile(path);
   if (file_)
     requestDrawing();
   else {
