@@ -20,6 +20,7 @@
 
 #include <QGuiApplication>
 
+#include <fcntl.h>
 #include <iconv.h>
 #include <malloc.h>
 #include <sys/mman.h>
@@ -124,6 +125,9 @@ void prepareHeap() {
 
 int main() {
   prepareHeap();
+  // A pipe that holds a pane's raster whole, so that the reply is written in
+  // one go while the program reads it at its own pace.
+  fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1024 * 1024);
   loadTextConverters();
   // Qt draws without a display; its plugins and the fonts are loaded now.
   int argc = 3;
