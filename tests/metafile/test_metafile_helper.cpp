@@ -15,6 +15,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 // The real picture helper in its sandbox: confined while it waits, and
 // drawing every input exactly as its decoders do when run directly, so that
 // the sandbox forbids nothing a conversion needs.
@@ -33,7 +35,7 @@ class TestMetafileHelper : public QObject {
 
   static QList<Input> fixtures() {
     QList<Input> inputs;
-    for (const QFileInfo& file : QDir(PICTURES_DIR).entryInfoList(QDir::Files, QDir::Name))
+    for (const QFileInfo& file : QDir(QStringLiteral(PICTURES_DIR)).entryInfoList(QDir::Files, QDir::Name))
       inputs.append({file.fileName(), readFile(file.filePath())});
     return inputs;
   }
@@ -74,7 +76,7 @@ class TestMetafileHelper : public QObject {
         const PictureRequest request{kind, 96, 120, 90, false};
         QProcess helper;
         helper.setStandardErrorFile(QProcess::nullDevice());
-        helper.start(METAFILE_HELPER, {});
+        helper.start(QStringLiteral(METAFILE_HELPER), {});
         helper.write(QByteArray::fromStdString(requestLine(request)) + input.bytes);
         helper.closeWriteChannel();
         QVERIFY2(helper.waitForFinished(10000), what);
@@ -91,7 +93,7 @@ class TestMetafileHelper : public QObject {
     std::mt19937 random(16);
     QList<Input> inputs;
     for (const Input& fixture : fixtures()) {
-      if (!fixture.name.endsWith(".wmf") && !fixture.name.endsWith(".emf")) continue;
+      if (!fixture.name.endsWith(u".wmf"_s) && !fixture.name.endsWith(u".emf"_s)) continue;
       for (int i = 0; i < perFixture; ++i) {
         QByteArray bytes = fixture.bytes;
         const auto at = [&] { return static_cast<qsizetype>(random() % bytes.size()); };
@@ -110,15 +112,15 @@ class TestMetafileHelper : public QObject {
  private slots:
   void helperIsConfinedWhileWaiting() {
     QProcess helper;
-    helper.start(METAFILE_HELPER, {});
+    helper.start(QStringLiteral(METAFILE_HELPER), {});
     QVERIFY(helper.waitForStarted());
     const QString process = QStringLiteral("/proc/%1/").arg(helper.processId());
     QByteArray status;
-    QTRY_VERIFY((status = readFile(process + "status")).contains("Seccomp:\t2\n"));
+    QTRY_VERIFY((status = readFile(process + u"status"_s)).contains("Seccomp:\t2\n"));
     QVERIFY(status.contains("NoNewPrivs:\t1\n"));
-    QCOMPARE(QDir(process + "fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-             QStringList({"0", "1", "2"}));
-    QCOMPARE(readFile(process + "environ").count('\0'), readFile(process + "environ").size());
+    QCOMPARE(QDir(process + u"fd"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             QStringList({u"0"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(readFile(process + u"environ"_s).count('\0'), readFile(process + u"environ"_s).size());
     helper.closeWriteChannel();
     QVERIFY(helper.waitForFinished());
     QCOMPARE(helper.exitCode(), 1);
