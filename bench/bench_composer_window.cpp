@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Construction, show and the first paint of the window.
@@ -54,9 +56,9 @@ QString thousandLines() {
 void copyClicks(benchmark::State& state, const QString& message) {
   TfmMain window;
   window.show();
-  window.findChild<QPlainTextEdit*>("meMessageBoxText")->setPlainText(message);
+  window.findChild<QPlainTextEdit*>(u"meMessageBoxText"_s)->setPlainText(message);
   QCoreApplication::processEvents();
-  auto* copy = window.findChild<QPushButton*>("sbCopy");
+  auto* copy = window.findChild<QPushButton*>(u"sbCopy"_s);
   for (auto _ : state) {
     QGuiApplication::clipboard()->clear();
     copy->click();

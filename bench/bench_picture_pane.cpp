@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QTemporaryDir* folder = nullptr;
@@ -35,10 +37,10 @@ void selectionChange(benchmark::State& state, const QString& name, const QString
   attachPicturePane(dialog);
   dialog.show();
   QCoreApplication::processEvents();  // lays the pane out
-  auto* box = dialog.findChild<QWidget*>("PaintBox");
+  auto* box = dialog.findChild<QWidget*>(u"PaintBox"_s);
   if (box->size().isEmpty()) state.SkipWithError("the paint box has no size");
-  auto* pictureLabel = dialog.findChild<QLabel*>("PictureLabel");
-  auto* pane = static_cast<PicturePane*>(dialog.findChild<QWidget*>("PicturePanel"));
+  auto* pictureLabel = dialog.findChild<QLabel*>(u"PictureLabel"_s);
+  auto* pane = static_cast<PicturePane*>(dialog.findChild<QWidget*>(u"PicturePanel"_s));
   const QString path = folder->filePath(name);
   // The longest the program's own thread is busy at once: a selection, one
   // pass of the event loop, a repaint.
@@ -69,9 +71,9 @@ void selectionChange(benchmark::State& state, const QString& name, const QString
   state.counters["longest_stall_ms"] = double(longestStall) / 1e6;
 }
 
-void Bitmap_1024x768(benchmark::State& state) { selectionChange(state, "large.bmp", " (1024x768)"); }
-void Wmf_1000Records(benchmark::State& state) { selectionChange(state, "records1000.wmf", " (192x96)"); }
-void Emf_1000Records(benchmark::State& state) { selectionChange(state, "records1000.emf", " (227x113)"); }
+void Bitmap_1024x768(benchmark::State& state) { selectionChange(state, u"large.bmp"_s, u" (1024x768)"_s); }
+void Wmf_1000Records(benchmark::State& state) { selectionChange(state, u"records1000.wmf"_s, u" (192x96)"_s); }
+void Emf_1000Records(benchmark::State& state) { selectionChange(state, u"records1000.emf"_s, u" (227x113)"_s); }
 
 }  // namespace
 
@@ -85,8 +87,8 @@ int main(int argc, char** argv) {
   folder = &temporary;
   QImage large(1024, 768, QImage::Format_RGB32);
   large.fill(Qt::darkCyan);
-  if (!large.save(temporary.filePath("large.bmp"), "BMP")) return 1;
-  for (const char* name : {"records1000.wmf", "records1000.emf"})
+  if (!large.save(temporary.filePath(u"large.bmp"_s), "BMP")) return 1;
+  for (const QString& name : {u"records1000.wmf"_s, u"records1000.emf"_s})
     if (!QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, temporary.filePath(name))) return 1;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -29,6 +29,8 @@
 #include <chrono>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -102,7 +104,7 @@ void Preview_MessageBox(benchmark::State& state) {
 
 void Bare_MessageBox(benchmark::State& state) {
   measure(state, [] {
-    QMessageBox box(QMessageBox::Information, "Confirm", "Save changes?\nQuit now?",
+    QMessageBox box(QMessageBox::Information, u"Confirm"_s, u"Save changes?\nQuit now?"_s,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, composerWindow);
     box.setDefaultButton(QMessageBox::No);
     box.exec();
@@ -119,14 +121,14 @@ void Preview_InputBox(benchmark::State& state) {
 void Bare_InputBox(benchmark::State& state) {
   measure(state, [] {
     QDialog box;
-    QFont font("Liberation Sans");
+    QFont font(u"Liberation Sans"_s);
     font.setPixelSize(11);
     box.setFont(font);
-    box.setWindowTitle("Login");
-    auto* label = new QLabel("Your name:", &box);
-    auto* edit = new QLineEdit("Guest", &box);
-    auto* ok = new QPushButton("OK", &box);
-    auto* cancel = new QPushButton("Cancel", &box);
+    box.setWindowTitle(u"Login"_s);
+    auto* label = new QLabel(u"Your name:"_s, &box);
+    auto* edit = new QLineEdit(u"Guest"_s, &box);
+    auto* ok = new QPushButton(u"OK"_s, &box);
+    auto* cancel = new QPushButton(u"Cancel"_s, &box);
     label->setBuddy(edit);
     label->setGeometry(12, 12, 55, 14);
     edit->setGeometry(12, 29, 246, 22);
@@ -148,10 +150,10 @@ void Preview_SavePicture(benchmark::State& state) { preview(state, commonDialog(
 
 void bareFileDialog(benchmark::State& state, QFileDialog::AcceptMode mode) {
   measure(state, [mode] {
-    QFileDialog dialog(nullptr, "Open report", QDir::currentPath());
+    QFileDialog dialog(nullptr, u"Open report"_s, QDir::currentPath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setNameFilters({"Text files (*.txt)", "All files (*)"});
+    dialog.setNameFilters({u"Text files (*.txt)"_s, u"All files (*)"_s});
     dialog.exec();
   });
 }
@@ -174,7 +176,7 @@ void bareFontDialog(benchmark::State& state, bool askPrinters) {
     if (askPrinters) benchmark::DoNotOptimize(QPrinterInfo::availablePrinterNames());
     QFontDialog dialog;
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    dialog.setCurrentFont(QFont("Liberation Sans", 8));
+    dialog.setCurrentFont(QFont(u"Liberation Sans"_s, 8));
     dialog.exec();
   });
 }
@@ -238,7 +240,7 @@ PREVIEW_BENCHMARK(Bare_Print);
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   PrivateCupsServer cups;
-  if (!cups.error().isEmpty() || !cups.addQueue("QuillmarkBench") || !cups.setDefault("QuillmarkBench")) {
+  if (!cups.error().isEmpty() || !cups.addQueue(u"QuillmarkBench"_s) || !cups.setDefault(u"QuillmarkBench"_s)) {
     qWarning("private CUPS server: %s", qPrintable(cups.error()));
     return 1;
   }

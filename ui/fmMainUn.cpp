@@ -13,7 +13,6 @@
 #include "ui/access_key_dispatch.h"
 #include "ui/application_title.h"
 #include "ui/composer_fonts.h"
-#include "ui/display_lines.h"
 #include "ui/error_report.h"
 #include "ui/one_line_field.h"
 #include "ui/preview/show_preview.h"
@@ -32,8 +31,6 @@
 namespace {
 
 QString toQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-std::string toStd(const QString& text) { return text.toStdString(); }
 
 // Hot tracking: the caption of the tab under the mouse is drawn in the link colour. A click
 // on a tab takes the focus, as Tab does; the arrows that scroll the tabs do not.
@@ -196,50 +193,6 @@ const FileDialogTab& TfmMain::fileDialogTab(DialogKind kind) const {
   return fileDialogTabs_.at(static_cast<std::size_t>(kind));
 }
 
-ComposerSettings TfmMain::readSettings() const {
-  ComposerSettings settings;
-  settings.activeCreator = activeCreator();
-  settings.messageBox = readMessageBox();
-  settings.inputBox = readInputBox();
-  settings.commonDialog = readCommonDialog();
-  return settings;
-}
-
-MessageBoxSettings TfmMain::readMessageBox() const {
-  MessageBoxSettings settings;
-  settings.caption = toStd(ui_->cbMessageBoxCaption->currentText());
-  const QString message = plainTextEditText(*ui_->meMessageBoxText);
-  settings.text = toStd(withCrLfLineBreaks(message));
-  settings.lines = displayLines(message, ui_->meMessageBoxText->font(), plainTextEditTextWidth(*ui_->meMessageBoxText));
-  settings.icon = static_cast<IconChoice>(ui_->iconButtons->checkedId());
-  settings.buttons = static_cast<ButtonChoice>(ui_->buttonChoiceButtons->checkedId());
-  settings.systemModal = ui_->ckSystemModal->isChecked();
-  settings.variable = toStd(ui_->edMessageBoxVariable->text());
-  return settings;
-}
-
-InputBoxSettings TfmMain::readInputBox() const {
-  InputBoxSettings settings;
-  settings.caption = toStd(ui_->edInputBoxCaption->text());
-  settings.prompt = toStd(ui_->edInputBoxText->text());
-  settings.defaultText = toStd(ui_->edInputBoxDefault->text());
-  settings.variable = toStd(ui_->edInputBoxVariable->text());
-  return settings;
-}
-
-CommonDialogSettings TfmMain::readCommonDialog() const {
-  CommonDialogSettings settings;
-  settings.activeDialog = static_cast<DialogKind>(ui_->pcCommonDialog->currentIndex());
-  for (DialogKind kind : fileDialogKinds) fileDialogSettings(settings, kind) = readFileDialogTab(fileDialogTab(kind));
-  settings.fontDevice = static_cast<FontDevice>(ui_->fontDeviceButtons->checkedId());
-  settings.allowCustomColors = ui_->ckAllowFullOpen->isChecked();
-  settings.showCustomColors = ui_->ckFullOpen->isChecked();
-  settings.allowNonSolidColors = ui_->ckAllowNonSolidColor->isChecked();
-  settings.useNearestSolidColor = ui_->ckUseNearestColor->isChecked();
-  settings.allowPrintToFile = ui_->ckAllowPrintToFile->isChecked();
-  return settings;
-}
-
 void TfmMain::switchCreator(CreatorKind kind) {
   ui_->laHeader->setText(toQString(creatorCaption(kind)));
   ui_->laHeader->adjustSize();
@@ -247,38 +200,6 @@ void TfmMain::switchCreator(CreatorKind kind) {
   for (CreatorKind other : {CreatorKind::MessageBox, CreatorKind::InputBox, CreatorKind::CommonDialog})
     if (other != kind) pageControl(other)->hide();
   sbNewClick();
-}
-
-// The display lines are not written: they follow from the text and the box's width.
-void TfmMain::writeMessageBox(const MessageBoxSettings& settings) {
-  ui_->cbMessageBoxCaption->setCurrentIndex(-1);
-  ui_->cbMessageBoxCaption->setEditText(toQString(settings.caption));
-  ui_->meMessageBoxText->setPlainText(toQString(settings.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-  ui_->ckSystemModal->setChecked(settings.systemModal);
-  ui_->iconButtons->button(static_cast<int>(settings.icon))->setChecked(true);
-  ui_->buttonChoiceButtons->button(static_cast<int>(settings.buttons))->setChecked(true);
-  showButtonChoice(settings.buttons);
-  ui_->edMessageBoxVariable->setText(toQString(settings.variable));
-}
-
-void TfmMain::writeInputBox(const InputBoxSettings& settings) {
-  ui_->edInputBoxCaption->setText(toQString(settings.caption));
-  ui_->edInputBoxText->setText(toQString(settings.prompt));
-  ui_->edInputBoxDefault->setText(toQString(settings.defaultText));
-  ui_->edInputBoxVariable->setText(toQString(settings.variable));
-}
-
-// The tab in front, activeDialog, is left to the caller: New brings the first tab forward.
-void TfmMain::writeCommonDialog(const CommonDialogSettings& settings) {
-  for (DialogKind kind : fileDialogKinds) writeFileDialogTab(fileDialogTab(kind), fileDialogSettings(settings, kind));
-  ui_->fontDeviceButtons->button(static_cast<int>(settings.fontDevice))->setChecked(true);
-  ui_->ckAllowFullOpen->setChecked(settings.allowCustomColors);
-  ui_->ckFullOpen->setChecked(settings.showCustomColors);
-  ui_->ckAllowNonSolidColor->setChecked(settings.allowNonSolidColors);
-  ui_->ckUseNearestColor->setChecked(settings.useNearestSolidColor);
-  ui_->ckAllowPrintToFile->setChecked(settings.allowPrintToFile);
-  ckAllowFullOpenClick();
-  ckAllowNonSolidColorClick();
 }
 
 void TfmMain::showButtonChoice(ButtonChoice choice) {
@@ -378,7 +299,7 @@ void TfmMain::sbRetry_RetryCancelClick() { showButtonChoice(ButtonChoice::Retry_
 void TfmMain::sbCancel_RetryCancelClick() { showButtonChoice(ButtonChoice::Cancel_RetryCancel); }
 
 void TfmMain::edMessageBoxVariableExit(QLineEdit* sender) {
-  const QString corrected = toQString(VariableNameRule(toStd(sender->text())));
+  const QString corrected = toQString(VariableNameRule(sender->text().toStdString()));
   if (corrected != sender->text()) sender->setText(corrected);
 }
 

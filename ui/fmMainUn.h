@@ -29,7 +29,8 @@ class TfmMain;
 // buttons reset the active creator's record in such a value and write it back.
 //
 // The fixed layout (controls, names, places, captions, start states, radio groups and tab
-// order) is the form fmMainUn.ui; this class holds what the window does.
+// order) is the form fmMainUn.ui; this class holds what the window does: fmMainUn.cpp its
+// set-up and handlers, fmMainUn_settings.cpp the reading and writing of its controls.
 class TfmMain : public QWidget {
   Q_OBJECT
 
@@ -58,6 +59,8 @@ class TfmMain : public QWidget {
   const FileDialogTab& fileDialogTab(DialogKind kind) const;
   void switchCreator(CreatorKind kind);
   void showButtonChoice(ButtonChoice choice);
+
+  // fmMainUn_settings.cpp: each creator's controls read into its settings and written from them.
   MessageBoxSettings readMessageBox() const;
   InputBoxSettings readInputBox() const;
   CommonDialogSettings readCommonDialog() const;

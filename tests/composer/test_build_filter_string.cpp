@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Filter rows from alternating names and patterns, starting at the first data row.
@@ -27,18 +29,19 @@ class TestBuildFilterString : public QObject {
     QTest::addColumn<int>("firstRow");
     QTest::addColumn<QString>("filter");
     QTest::newRow("no rows") << QStringList() << 0 << "";
-    QTest::newRow("two rows") << QStringList{"Text files", "*.txt", "All files", "*.*"} << 0
+    QTest::newRow("two rows") << QStringList{u"Text files"_s, u"*.txt"_s, u"All files"_s, u"*.*"_s} << 0
                               << "Text files|*.txt|All files|*.*";
-    QTest::newRow("empty pattern keeps one bar") << QStringList{"Pictures", ""} << 0 << "Pictures|";
-    QTest::newRow("empty pattern in the middle") << QStringList{"A", "", "B", "*.b"} << 0 << "A||B|*.b";
-    QTest::newRow("first name empty, later rows ignored") << QStringList{"Text files", "*.txt"} << 1 << "";
-    QTest::newRow("stops at first empty name") << QStringList{"A", "*.a", "", "*.x", "C", "*.c"} << 0 << "A|*.a";
-    QTest::newRow("bars and quotes verbatim") << QStringList{"A|B", "*.a;'*.b'"} << 0 << "A|B|*.a;'*.b'";
+    QTest::newRow("empty pattern keeps one bar") << QStringList{u"Pictures"_s, u""_s} << 0 << "Pictures|";
+    QTest::newRow("empty pattern in the middle") << QStringList{u"A"_s, u""_s, u"B"_s, u"*.b"_s} << 0 << "A||B|*.b";
+    QTest::newRow("first name empty, later rows ignored") << QStringList{u"Text files"_s, u"*.txt"_s} << 1 << "";
+    QTest::newRow("stops at first empty name")
+        << QStringList{u"A"_s, u"*.a"_s, u""_s, u"*.x"_s, u"C"_s, u"*.c"_s} << 0 << "A|*.a";
+    QTest::newRow("bars and quotes verbatim") << QStringList{u"A|B"_s, u"*.a;'*.b'"_s} << 0 << "A|B|*.a;'*.b'";
     QStringList full;
-    for (int i = 1; i <= 19; ++i) full << QString("N%1").arg(i) << QString("*.%1").arg(i);
+    for (int i = 1; i <= 19; ++i) full << u"N%1"_s.arg(i) << u"*.%1"_s.arg(i);
     const QString expected =
-        "N1|*.1|N2|*.2|N3|*.3|N4|*.4|N5|*.5|N6|*.6|N7|*.7|N8|*.8|N9|*"
-        ".9|N10|*.10|N11|*.11|N12|*.12|N13|*.13|N14|*.14|N15|*.15|N16|*.16|N17|*.17|N18|*.18|N19|*.19";
+        u"N1|*.1|N2|*.2|N3|*.3|N4|*.4|N5|*.5|N6|*.6|N7|*.7|N8|*.8|N9|*"
+        u".9|N10|*.10|N11|*.11|N12|*.12|N13|*.13|N14|*.14|N15|*.15|N16|*.16|N17|*.17|N18|*.18|N19|*.19"_s;
     QTest::newRow("all 19 rows") << full << 0 << expected;
   }
 

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ButtonChoice)
 
 namespace {
@@ -32,8 +34,9 @@ class TestButtonChoice : public QObject {
     QTest::addColumn<QString>("defaultLabel");
     QTest::addColumn<uint>("value");
     QTest::addColumn<QStringList>("branches");
-    const QStringList okCancel{"IDOK", "IDCANCEL"}, yesNo{"IDYES", "IDNO"}, yesNoCancel{"IDYES", "IDNO", "IDCANCEL"},
-        abortRetryIgnore{"IDABORT", "IDRETRY", "IDIGNORE"}, retryCancel{"IDRETRY", "IDCANCEL"};
+    const QStringList okCancel{u"IDOK"_s, u"IDCANCEL"_s}, yesNo{u"IDYES"_s, u"IDNO"_s},
+        yesNoCancel{u"IDYES"_s, u"IDNO"_s, u"IDCANCEL"_s}, abortRetryIgnore{u"IDABORT"_s, u"IDRETRY"_s, u"IDIGNORE"_s},
+        retryCancel{u"IDRETRY"_s, u"IDCANCEL"_s};
     using enum ButtonChoice;
     QTest::newRow("OK_OK") << OK_OK << "Button(s): OK"
                            << "Default Button: OK" << 0u << QStringList();

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The text of a block: its lines in order, each ended by CR LF.
 class TestCodeBlock : public QObject {
   Q_OBJECT
@@ -17,10 +19,10 @@ class TestCodeBlock : public QObject {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("no lines") << QStringList() << QByteArray();
-    QTest::newRow("one empty line") << QStringList{""} << QByteArray("\r\n");
+    QTest::newRow("one empty line") << QStringList{u""_s} << QByteArray("\r\n");
     QTest::newRow("line ends inside lines are kept")
-        << QStringList{"a\nb", "c\r\nd", ""} << QByteArray("a\nb\r\nc\r\nd\r\n\r\n");
-    QTest::newRow("UTF-8 bytes unchanged") << QStringList{"Grüße ✓"}
+        << QStringList{u"a\nb"_s, u"c\r\nd"_s, u""_s} << QByteArray("a\nb\r\nc\r\nd\r\n\r\n");
+    QTest::newRow("UTF-8 bytes unchanged") << QStringList{u"Grüße ✓"_s}
                                            << QByteArray(
                                                   "Gr\xc3\xbc\xc3\x9f"
                                                   "e \xe2\x9c\x93\r\n");

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(DialogKind)
 Q_DECLARE_METATYPE(FontDevice)
 Q_DECLARE_METATYPE(CommonDialogSettings)
@@ -48,17 +50,17 @@ class TestCommonDialogCodeGenerator : public QObject {
     } else {
       file.filters[0] = {"Mine", "*.m"};
     }
-    const QString v = component + "1";
+    const QString v = component + u"1"_s;
     const QStringList expected{
-        "//Begin Common Dialog Creator Code",
-        v + " := T" + component + ".Create(Self);",
-        v + (filled ? ".Title := 'Open report';" : ".Title := '';"),
-        v + (filled ? ".DefaultExt := 'txt';" : ".DefaultExt := '';"),
-        v + (filled ? ".Filter := 'Text files|*.txt|All files|*.*';" : ".Filter := 'Mine|*.m';"),
-        "if " + v + ".Execute then",
-        "//The filename can be found in '" + v + ".FileName' (String)",
-        "  {Actions to perform when executed};",
-        "//End Common Dialog Creator Code",
+        u"//Begin Common Dialog Creator Code"_s,
+        v + u" := T"_s + component + u".Create(Self);"_s,
+        v + (filled ? u".Title := 'Open report';"_s : u".Title := '';"_s),
+        v + (filled ? u".DefaultExt := 'txt';"_s : u".DefaultExt := '';"_s),
+        v + (filled ? u".Filter := 'Text files|*.txt|All files|*.*';"_s : u".Filter := 'Mine|*.m';"_s),
+        u"if "_s + v + u".Execute then"_s,
+        u"//The filename can be found in '"_s + v + u".FileName' (String)"_s,
+        u"  {Actions to perform when executed};"_s,
+        u"//End Common Dialog Creator Code"_s,
     };
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
   }
@@ -77,13 +79,13 @@ class TestCommonDialogCodeGenerator : public QObject {
     CommonDialogSettings s;
     s.activeDialog = DialogKind::Font;
     s.fontDevice = device;
-    const QStringList expected{"//Begin Common Dialog Creator Code",
-                               "FontDialog1 := TFontDialog.Create(Self);",
+    const QStringList expected{u"//Begin Common Dialog Creator Code"_s,
+                               u"FontDialog1 := TFontDialog.Create(Self);"_s,
                                deviceLine,
-                               "if FontDialog1.Execute then",
-                               "//The font structure can be found in 'FontDialog1.Font' (TFont)",
-                               "  {Actions to perform when executed};",
-                               "//End Common Dialog Creator Code"};
+                               u"if FontDialog1.Execute then"_s,
+                               u"//The font structure can be found in 'FontDialog1.Font' (TFont)"_s,
+                               u"  {Actions to perform when executed};"_s,
+                               u"//End Common Dialog Creator Code"_s};
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
   }
 
@@ -102,26 +104,25 @@ class TestCommonDialogCodeGenerator : public QObject {
       s.useNearestSolidColor = nearestSolid;
       QTest::newRow(name) << s << options;
     };
-    row("defaults: prevent full open", false, false, false, false, {"cdPreventFullOpen"});
+    row("defaults: prevent full open", false, false, false, false, {u"cdPreventFullOpen"_s});
     row("custom colours allowed: no option", true, false, false, false, {});
-    row("custom colours shown", true, true, false, false, {"cdFullOpen"});
-    row("all four", true, true, true, true, {"cdFullOpen", "cdAnyColor", "cdSolidColor"});
-    row("non-solid colours", false, false, true, false, {"cdPreventFullOpen", "cdAnyColor"});
-    row("non-solid, nearest solid", false, false, true, true, {"cdPreventFullOpen", "cdAnyColor", "cdSolidColor"});
-    row("shown without allowed", false, true, false, false, {"cdPreventFullOpen", "cdFullOpen"});
-    row("nearest solid alone", false, false, false, true, {"cdPreventFullOpen", "cdSolidColor"});
+    row("custom colours shown", true, true, false, false, {u"cdFullOpen"_s});
+    row("all four", true, true, true, true, {u"cdFullOpen"_s, u"cdAnyColor"_s, u"cdSolidColor"_s});
+    row("non-solid colours", false, false, true, false, {u"cdPreventFullOpen"_s, u"cdAnyColor"_s});
+    row("non-solid, nearest solid", false, false, true, true,
+        {u"cdPreventFullOpen"_s, u"cdAnyColor"_s, u"cdSolidColor"_s});
+    row("shown without allowed", false, true, false, false, {u"cdPreventFullOpen"_s, u"cdFullOpen"_s});
+    row("nearest solid alone", false, false, false, true, {u"cdPreventFullOpen"_s, u"cdSolidColor"_s});
   }
 
   void colorOptionsGiveTheirOptionLines() {
     QFETCH(CommonDialogSettings, settings);
     QFETCH(QStringList, options);
-    QStringList expected{"//Begin Common Dialog Creator Code", "ColorDialog1 := TColorDialog.Create(Self);"};
+    QStringList expected{u"//Begin Common Dialog Creator Code"_s, u"ColorDialog1 := TColorDialog.Create(Self);"_s};
     for (const QString& option : options)
-      expected << "ColorDialog1.Options := ColorDialog1.Options + [" + option + "];";
-    expected << "if ColorDialog1.Execute then"
-             << "//The color can be found in 'ColorDialog1.Color' (TColor)"
-             << "  {Actions to perform when executed};"
-             << "//End Common Dialog Creator Code";
+      expected << u"ColorDialog1.Options := ColorDialog1.Options + ["_s + option + u"];"_s;
+    expected << u"if ColorDialog1.Execute then"_s << u"//The color can be found in 'ColorDialog1.Color' (TColor)"_s
+             << u"  {Actions to perform when executed};"_s << u"//End Common Dialog Creator Code"_s;
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(settings)), expected);
   }
 
@@ -130,7 +131,7 @@ class TestCommonDialogCodeGenerator : public QObject {
     QTest::addColumn<QStringList>("options");
     QTest::newRow("default") << false << QStringList();
     QTest::newRow("print to file") << true
-                                   << QStringList{"PrintDialog1.Options := PrintDialog1.Options + [poPrintToFile];"};
+                                   << QStringList{u"PrintDialog1.Options := PrintDialog1.Options + [poPrintToFile];"_s};
   }
 
   void printToFileAddsItsOptionLine() {
@@ -141,9 +142,10 @@ class TestCommonDialogCodeGenerator : public QObject {
     s.allowPrintToFile = allowPrintToFile;
     s.allowCustomColors = false;  // colour options never leak into other kinds
     const QStringList expected =
-        QStringList{"//Begin Common Dialog Creator Code", "PrintDialog1 := TPrintDialog.Create(Self);"} + options +
-        QStringList{"if PrintDialog1.Execute then", "  {Actions to perform when executed};",
-                    "//End Common Dialog Creator Code"};
+        QStringList{u"//Begin Common Dialog Creator Code"_s, u"PrintDialog1 := TPrintDialog.Create(Self);"_s} +
+        options +
+        QStringList{u"if PrintDialog1.Execute then"_s, u"  {Actions to perform when executed};"_s,
+                    u"//End Common Dialog Creator Code"_s};
     QCOMPARE(toList(CommonDialogCodeGenerator{}.generate(s)), expected);
   }
 };

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
@@ -17,9 +19,9 @@ class TestCreatorCaption : public QObject {
 
  private slots:
   void eachCreatorHasItsCaption() {
-    QCOMPARE(text(creatorCaption(CreatorKind::MessageBox)), "MessageBox Creator");
-    QCOMPARE(text(creatorCaption(CreatorKind::InputBox)), "InputBox Creator");
-    QCOMPARE(text(creatorCaption(CreatorKind::CommonDialog)), "Common Dialog Creator");
+    QCOMPARE(text(creatorCaption(CreatorKind::MessageBox)), u"MessageBox Creator"_s);
+    QCOMPARE(text(creatorCaption(CreatorKind::InputBox)), u"InputBox Creator"_s);
+    QCOMPARE(text(creatorCaption(CreatorKind::CommonDialog)), u"Common Dialog Creator"_s);
   }
 };
 

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestInputBoxCodeGenerator : public QObject {
   Q_OBJECT
 
@@ -14,10 +16,11 @@ class TestInputBoxCodeGenerator : public QObject {
   void entriesStandVerbatimInTheCallLine_data() {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("line");
-    QTest::newRow("defaults") << QStringList{"Result", "", "", ""} << "Result := InputBox('', '', '');";
-    QTest::newRow("example") << QStringList{"Result", "Login", "Your name:", "Guest"}
+    QTest::newRow("defaults") << QStringList{u"Result"_s, u""_s, u""_s, u""_s} << "Result := InputBox('', '', '');";
+    QTest::newRow("example") << QStringList{u"Result"_s, u"Login"_s, u"Your name:"_s, u"Guest"_s}
                              << "Result := InputBox('Login', 'Your name:', 'Guest');";
-    QTest::newRow("verbatim entries") << QStringList{"", "it's", " a ", "ä|b"} << " := InputBox('it's', ' a ', 'ä|b');";
+    QTest::newRow("verbatim entries") << QStringList{u""_s, u"it's"_s, u" a "_s, u"ä|b"_s}
+                                      << " := InputBox('it's', ' a ', 'ä|b');";
   }
 
   void entriesStandVerbatimInTheCallLine() {
@@ -26,9 +29,9 @@ class TestInputBoxCodeGenerator : public QObject {
                              entries[0].toStdString()};
     const QStringList block = toList(InputBoxCodeGenerator{}.generate(s));
     QCOMPARE(block.size(), 3);
-    QCOMPARE(block[0], "//Begin InputBox Creator Code");
+    QCOMPARE(block[0], u"//Begin InputBox Creator Code"_s);
     QTEST(block[1], "line");
-    QCOMPARE(block[2], "//End InputBox Creator Code");
+    QCOMPARE(block[2], u"//End InputBox Creator Code"_s);
   }
 };
 

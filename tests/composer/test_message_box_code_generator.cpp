@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ButtonChoice)
 
 class TestMessageBoxCodeGenerator : public QObject {
@@ -17,15 +19,15 @@ class TestMessageBoxCodeGenerator : public QObject {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("expression");
     QTest::newRow("no lines") << QStringList() << "''";
-    QTest::newRow("one line, no separator") << QStringList{"Hello"} << "'Hello'";
+    QTest::newRow("one line, no separator") << QStringList{u"Hello"_s} << "'Hello'";
     QTest::newRow("two lines, LF before CR")
-        << QStringList{"Save changes?", "Quit now?"} << "'Save changes?' + #10#13 + 'Quit now?'";
+        << QStringList{u"Save changes?"_s, u"Quit now?"_s} << "'Save changes?' + #10#13 + 'Quit now?'";
     QTest::newRow("empty line in the middle")
-        << QStringList{"first", "", "third"} << "'first' + #10#13 + '' + #10#13 + 'third'";
-    QTest::newRow("empty last line") << QStringList{"a", ""} << "'a' + #10#13 + ''";
-    QTest::newRow("one empty line") << QStringList{""} << "''";
-    QTest::newRow("quote copied verbatim") << QStringList{"it's"} << "'it's'";
-    QTest::newRow("UTF-8 and bars kept") << QStringList{"Grüße | ✓"} << "'Grüße | ✓'";
+        << QStringList{u"first"_s, u""_s, u"third"_s} << "'first' + #10#13 + '' + #10#13 + 'third'";
+    QTest::newRow("empty last line") << QStringList{u"a"_s, u""_s} << "'a' + #10#13 + ''";
+    QTest::newRow("one empty line") << QStringList{u""_s} << "''";
+    QTest::newRow("quote copied verbatim") << QStringList{u"it's"_s} << "'it's'";
+    QTest::newRow("UTF-8 and bars kept") << QStringList{u"Grüße | ✓"_s} << "'Grüße | ✓'";
   }
 
   void linesJoinWithLineFeedBeforeCarriageReturn() {
@@ -40,13 +42,13 @@ class TestMessageBoxCodeGenerator : public QObject {
   void branchesFollowTheButtonSet_data() {
     QTest::addColumn<ButtonChoice>("buttons");
     QTest::addColumn<QStringList>("branchLines");
-    const QStringList ok{"if v = IDOK then", "  {User has selected OK};"};
-    const QStringList cancel{"if v = IDCANCEL then", "  {User has selected Cancel};"};
-    const QStringList yes{"if v = IDYES then", "  {User has selected Yes};"};
-    const QStringList no{"if v = IDNO then", "  {User has selected No};"};
-    const QStringList abort{"if v = IDABORT then", "  {User has selected Abort};"};
-    const QStringList retry{"if v = IDRETRY then", "  {User has selected Retry};"};
-    const QStringList ignore{"if v = IDIGNORE then", "  {User has selected Ignore};"};
+    const QStringList ok{u"if v = IDOK then"_s, u"  {User has selected OK};"_s};
+    const QStringList cancel{u"if v = IDCANCEL then"_s, u"  {User has selected Cancel};"_s};
+    const QStringList yes{u"if v = IDYES then"_s, u"  {User has selected Yes};"_s};
+    const QStringList no{u"if v = IDNO then"_s, u"  {User has selected No};"_s};
+    const QStringList abort{u"if v = IDABORT then"_s, u"  {User has selected Abort};"_s};
+    const QStringList retry{u"if v = IDRETRY then"_s, u"  {User has selected Retry};"_s};
+    const QStringList ignore{u"if v = IDIGNORE then"_s, u"  {User has selected Ignore};"_s};
     using enum ButtonChoice;
     QTest::newRow("OK_OK") << OK_OK << QStringList();
     QTest::newRow("OK_OKCancel") << OK_OKCancel << ok + cancel;
@@ -72,7 +74,7 @@ class TestMessageBoxCodeGenerator : public QObject {
     const QStringList block = toList(MessageBoxCodeGenerator{}.generate(s));
     QCOMPARE(block.size(), 3 + branchLines.size());
     QCOMPARE(block.mid(2, branchLines.size()), branchLines);
-    QCOMPARE(block.last(), "//End MessageBox Creator Code");
+    QCOMPARE(block.last(), u"//End MessageBox Creator Code"_s);
   }
 
   void entriesAreInsertedVerbatim_data() {
@@ -84,13 +86,13 @@ class TestMessageBoxCodeGenerator : public QObject {
                         const QString& conditionLine) {
       QTest::newRow(name) << variable << caption << callLine << conditionLine;
     };
-    row("empty variable", "", "", " := MessageBox(Handle, 'x', '', 1);", "if  = IDOK then");
-    row("quote in caption", "Result", "Don't", "Result := MessageBox(Handle, 'x', 'Don't', 1);",
-        "if Result = IDOK then");
-    row("blank in variable, no trimming", " my var ", " c ", " my var  := MessageBox(Handle, 'x', ' c ', 1);",
-        "if  my var  = IDOK then");
-    row("UTF-8 and control characters", "Ergebnis", "Grüße\t✓", "Ergebnis := MessageBox(Handle, 'x', 'Grüße\t✓', 1);",
-        "if Ergebnis = IDOK then");
+    row("empty variable", u""_s, u""_s, u" := MessageBox(Handle, 'x', '', 1);"_s, u"if  = IDOK then"_s);
+    row("quote in caption", u"Result"_s, u"Don't"_s, u"Result := MessageBox(Handle, 'x', 'Don't', 1);"_s,
+        u"if Result = IDOK then"_s);
+    row("blank in variable, no trimming", u" my var "_s, u" c "_s, u" my var  := MessageBox(Handle, 'x', ' c ', 1);"_s,
+        u"if  my var  = IDOK then"_s);
+    row("UTF-8 and control characters", u"Ergebnis"_s, u"Grüße\t✓"_s,
+        u"Ergebnis := MessageBox(Handle, 'x', 'Grüße\t✓', 1);"_s, u"if Ergebnis = IDOK then"_s);
   }
 
   void entriesAreInsertedVerbatim() {

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ComposerSettings)
 
 namespace {
@@ -73,36 +75,36 @@ class TestPascalCompile : public QObject {
     const auto row = [](const QString& name, const ComposerSettings& settings, const QByteArray& variable = {}) {
       QTest::newRow(qPrintable(name)) << settings << variable;
     };
-    row("message box defaults", defaults(), "Result: Integer");
+    row(u"message box defaults"_s, defaults(), "Result: Integer");
     for (ButtonChoice buttons :
          {ButtonChoice::OK_OK, ButtonChoice::Cancel_OKCancel, ButtonChoice::No_YesNo, ButtonChoice::Cancel_YesNoCancel,
           ButtonChoice::Retry_AbortRetryIgnore, ButtonChoice::Cancel_RetryCancel})
-      row(QString("message box filled, buttons %1").arg(int(buttons)), filledMessageBox(buttons), "Answer: Integer");
+      row(u"message box filled, buttons %1"_s.arg(int(buttons)), filledMessageBox(buttons), "Answer: Integer");
 
     ComposerSettings input = defaults();
     input.activeCreator = CreatorKind::InputBox;
-    row("input box defaults", input, "Result: string");
+    row(u"input box defaults"_s, input, "Result: string");
     input.inputBox = {"Login", "Your name:", "Guest – Grüße", "UserName"};
-    row("input box filled", input, "UserName: string");
+    row(u"input box filled"_s, input, "UserName: string");
 
     for (DialogKind kind : fileDialogKinds) {
-      row(QString("file kind %1 defaults").arg(int(kind)), commonDialogSettings(kind));
-      row(QString("file kind %1 filled").arg(int(kind)), filledFileDialog(kind));
+      row(u"file kind %1 defaults"_s.arg(int(kind)), commonDialogSettings(kind));
+      row(u"file kind %1 filled"_s.arg(int(kind)), filledFileDialog(kind));
     }
     for (FontDevice device : {FontDevice::AllFonts, FontDevice::ScreenFontsOnly, FontDevice::PrinterFontsOnly}) {
       ComposerSettings font = commonDialogSettings(DialogKind::Font);
       font.commonDialog.fontDevice = device;
-      row(QString("font device %1").arg(int(device)), font);
+      row(u"font device %1"_s.arg(int(device)), font);
     }
-    row("colour defaults", commonDialogSettings(DialogKind::Color));
+    row(u"colour defaults"_s, commonDialogSettings(DialogKind::Color));
     ComposerSettings color = commonDialogSettings(DialogKind::Color);
     color.commonDialog.allowCustomColors = color.commonDialog.showCustomColors = true;
     color.commonDialog.allowNonSolidColors = color.commonDialog.useNearestSolidColor = true;
-    row("colour all options", color);
-    row("print defaults", commonDialogSettings(DialogKind::Print));
+    row(u"colour all options"_s, color);
+    row(u"print defaults"_s, commonDialogSettings(DialogKind::Print));
     ComposerSettings print = commonDialogSettings(DialogKind::Print);
     print.commonDialog.allowPrintToFile = true;
-    row("print to file", print);
+    row(u"print to file"_s, print);
   }
 
   void generatedBlockCompiles() {
@@ -110,15 +112,16 @@ class TestPascalCompile : public QObject {
     QFETCH(QByteArray, variable);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile file(dir.filePath("pasted.pas"));
+    QFile file(dir.filePath(u"pasted.pas"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(pastedProgram(generateActiveBlock(settings), variable));
     file.close();
 
     QProcess fpc;
     fpc.setProcessChannelMode(QProcess::MergedChannels);
-    fpc.start(FPC_EXECUTABLE, {"-Mdelphi", "-vew", "-Fu" PASCAL_FIXTURES, "-FU" + dir.path(),
-                               "-o" + dir.filePath("pasted"), file.fileName()});
+    fpc.start(QStringLiteral(FPC_EXECUTABLE),
+              {u"-Mdelphi"_s, u"-vew"_s, QStringLiteral("-Fu" PASCAL_FIXTURES), u"-FU"_s + dir.path(),
+               u"-o"_s + dir.filePath(u"pasted"_s), file.fileName()});
     QVERIFY2(fpc.waitForFinished(60000), "the Free Pascal compiler did not finish");
     QVERIFY2(fpc.exitStatus() == QProcess::NormalExit && fpc.exitCode() == 0, fpc.readAll().constData());
   }

@@ -54,7 +54,7 @@ class TestMetafileHeader : public QObject {
     QFETCH(QByteArray, file);
     QFETCH(QSize, wmfFrame);
     QFETCH(QSize, emfFrame);
-    QVERIFY2(!file.isEmpty() || QTest::currentDataTag() == QLatin1String("empty file"), "fixture missing");
+    QVERIFY2(!file.isEmpty() || qstrcmp(QTest::currentDataTag(), "empty file") == 0, "fixture missing");
     const std::optional<WmfHeader> wmf = readWmfHeader(bytes(file));
     QCOMPARE(wmf ? size(frameSize(*wmf)) : QSize(), wmfFrame);
     const std::optional<EmfHeader> emf = readEmfHeader(bytes(file));

@@ -39,7 +39,7 @@ class TestMetafileHelper : public QObject {
 
   static QList<Input> fixtures() {
     QList<Input> inputs;
-    for (const QFileInfo& file : QDir(PICTURES_DIR).entryInfoList(QDir::Files, QDir::Name))
+    for (const QFileInfo& file : QDir(QStringLiteral(PICTURES_DIR)).entryInfoList(QDir::Files, QDir::Name))
       inputs.append({file.fileName(), readFile(file.filePath())});
     return inputs;
   }
@@ -81,7 +81,7 @@ class TestMetafileHelper : public QObject {
     helper.setStandardInputFile(QProcess::nullDevice());
     helper.setStandardErrorFile(QProcess::nullDevice());
     helper.setChildProcessModifier([input = sockets[1]] { ::dup2(input, STDIN_FILENO); });
-    helper.start(METAFILE_HELPER, {});
+    helper.start(QStringLiteral(METAFILE_HELPER), {});
     ::close(sockets[1]);
   }
 
@@ -129,7 +129,7 @@ class TestMetafileHelper : public QObject {
     std::mt19937 random(16);
     QList<Input> inputs;
     for (const Input& fixture : fixtures()) {
-      if (!fixture.name.endsWith(".wmf") && !fixture.name.endsWith(".emf")) continue;
+      if (!fixture.name.endsWith(u".wmf"_s) && !fixture.name.endsWith(u".emf"_s)) continue;
       for (int i = 0; i < perFixture; ++i) {
         QByteArray bytes = fixture.bytes;
         const auto at = [&] { return static_cast<qsizetype>(random() % bytes.size()); };
@@ -153,12 +153,12 @@ class TestMetafileHelper : public QObject {
     QVERIFY(helper.waitForStarted());
     const QString process = QStringLiteral("/proc/%1/").arg(helper.processId());
     QByteArray status;
-    QTRY_VERIFY((status = readFile(process + "status")).contains("Seccomp:\t2\n"));
+    QTRY_VERIFY((status = readFile(process + u"status"_s)).contains("Seccomp:\t2\n"));
     QVERIFY(status.contains("NoNewPrivs:\t1\n"));
     // Its standard files, and 3: the standard output moved aside for the replies.
-    QCOMPARE(QDir(process + "fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-             QStringList({"0", "1", "2", "3"}));
-    QCOMPARE(readFile(process + "environ").count('\0'), readFile(process + "environ").size());
+    QCOMPARE(QDir(process + u"fd"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s}));
+    QCOMPARE(readFile(process + u"environ"_s).count('\0'), readFile(process + u"environ"_s).size());
     // The end of its input between two requests ends it well.
     ::close(requests);
     QVERIFY(helper.waitForFinished());

@@ -14,6 +14,8 @@
 
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 // The metafile helper's sandbox, tried from inside by a probe program that
 // enters it as the helper does and judged from outside by how the probe ends.
 class TestMetafileSandbox : public QObject {
@@ -36,8 +38,8 @@ class TestMetafileSandbox : public QObject {
  private slots:
   // A file of the user's that a hostile picture would be after.
   void initTestCase() {
-    QVERIFY(QDir::home().mkpath(".ssh"));
-    secret_ = QDir::home().filePath(".ssh/id_rsa");
+    QVERIFY(QDir::home().mkpath(u".ssh"_s));
+    secret_ = QDir::home().filePath(u".ssh/id_rsa"_s);
     QFile key(secret_);
     QVERIFY(key.open(QIODevice::WriteOnly));
     QVERIFY(key.write("secret\n") > 0);
@@ -50,14 +52,14 @@ class TestMetafileSandbox : public QObject {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("error");
     const QString home = QDir::homePath();
-    QTest::newRow("open for writing") << "write" << home + "/.ssh/id_rsa" << EACCES;
-    QTest::newRow("open for reading and writing") << "read-write" << home + "/.ssh/id_rsa" << EACCES;
-    QTest::newRow("create a file") << "create" << home + "/planted" << EACCES;
-    QTest::newRow("truncate a file") << "truncate" << home + "/.ssh/id_rsa" << EACCES;
-    QTest::newRow("make a folder") << "make a folder" << home + "/planted" << EACCES;
-    QTest::newRow("change permissions") << "change permissions" << home + "/.ssh" << EACCES;
+    QTest::newRow("open for writing") << "write" << home + u"/.ssh/id_rsa"_s << EACCES;
+    QTest::newRow("open for reading and writing") << "read-write" << home + u"/.ssh/id_rsa"_s << EACCES;
+    QTest::newRow("create a file") << "create" << home + u"/planted"_s << EACCES;
+    QTest::newRow("truncate a file") << "truncate" << home + u"/.ssh/id_rsa"_s << EACCES;
+    QTest::newRow("make a folder") << "make a folder" << home + u"/planted"_s << EACCES;
+    QTest::newRow("change permissions") << "change permissions" << home + u"/.ssh"_s << EACCES;
     QTest::newRow("create a socket") << "socket" << QString() << 0;
-    QTest::newRow("start a program") << QString("exec") << "/bin/true" << 0;
+    QTest::newRow("start a program") << u"exec"_s << "/bin/true" << 0;
     QTest::newRow("fork") << "fork" << QString() << 0;
     QTest::newRow("be traced") << "ptrace" << QString() << 0;
     QTest::newRow("signal another process") << "signal the parent" << QString() << 0;
@@ -75,7 +77,7 @@ class TestMetafileSandbox : public QObject {
       QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("wait status %1").arg(status)));
       QCOMPARE(WTERMSIG(status), SIGSYS);
     }
-    QVERIFY(!QFile::exists(QDir::home().filePath("planted")));
+    QVERIFY(!QFile::exists(QDir::home().filePath(u"planted"_s)));
     QCOMPARE(QFileInfo(secret_).size(), 7);
   }
 
@@ -97,7 +99,7 @@ class TestMetafileSandbox : public QObject {
     if (syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION) < 1)
       QSKIP("the kernel offers no Landlock");
     QVERIFY2(QFileInfo(path).isReadable(), qPrintable(path));
-    const int status = probe("read", path);
+    const int status = probe(u"read"_s, path);
     QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("wait status %1").arg(status)));
     QCOMPARE(WEXITSTATUS(status), error);
   }

@@ -15,6 +15,8 @@
 #include <QUrl>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class TestAboutBox : public QObject {
   Q_OBJECT
 
@@ -55,8 +57,8 @@ class TestAboutBox : public QObject {
   void showsTheSplashPicturesAfterTheSplashIsGone_data() {
     QTest::addColumn<QString>("image");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("logo") << QString("imLogo") << QString(":/pictures/quillmark_logo.png");
-    QTest::newRow("banner") << QString("imBanner") << QString(":/pictures/maker_banner.png");
+    QTest::newRow("logo") << u"imLogo"_s << u":/pictures/quillmark_logo.png"_s;
+    QTest::newRow("banner") << u"imBanner"_s << u":/pictures/maker_banner.png"_s;
   }
   void showsTheSplashPicturesAfterTheSplashIsGone() {
     QFETCH(QString, image);
@@ -70,8 +72,8 @@ class TestAboutBox : public QObject {
 
   // Both windows name the version the build gives.
   void splashWindowAndAboutBoxShowVersionOne() {
-    QCOMPARE(about_->findChild<QLabel*>("laVersion")->text(), QStringLiteral("Version 1.0"));
-    QCOMPARE(TfmSplash().findChild<QLabel*>("laVersion")->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(about_->findChild<QLabel*>(u"laVersion"_s)->text(), QStringLiteral("Version 1.0"));
+    QCOMPARE(TfmSplash().findChild<QLabel*>(u"laVersion"_s)->text(), QStringLiteral("Version 1.0"));
   }
 
   // The splash window, frameless to the window manager, draws the raised dialog frame
@@ -95,8 +97,8 @@ class TestAboutBox : public QObject {
     QTest::addColumn<QString>("link");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QUrl>("address");
-    QTest::newRow("web site") << "laWebSite" << Qt::LeftButton << QUrl("https://www.example.org/");
-    QTest::newRow("e-mail") << "laEMail" << Qt::LeftButton << QUrl("mailto:info@example.org");
+    QTest::newRow("web site") << "laWebSite" << Qt::LeftButton << QUrl(u"https://www.example.org/"_s);
+    QTest::newRow("e-mail") << "laEMail" << Qt::LeftButton << QUrl(u"mailto:info@example.org"_s);
     QTest::newRow("web site, right button") << "laWebSite" << Qt::RightButton << QUrl();
     QTest::newRow("e-mail, middle button") << "laEMail" << Qt::MiddleButton << QUrl();
   }
@@ -157,7 +159,7 @@ class TestAboutBox : public QObject {
     openerEndsWith(0);
     about_->open();
     QVERIFY(QTest::qWaitForWindowActive(about_.get()));
-    const QStringList walk = {"laWebSite", "laEMail", "buOK"};
+    const QStringList walk = {u"laWebSite"_s, u"laEMail"_s, u"buOK"_s};
     for (const QString& name : walk) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -170,7 +172,7 @@ class TestAboutBox : public QObject {
       addresses.sort();
       return addresses;
     };
-    QTRY_COMPARE(openedSorted(), (QStringList{"https://www.example.org/", "mailto:info@example.org"}));
+    QTRY_COMPARE(openedSorted(), (QStringList{u"https://www.example.org/"_s, u"mailto:info@example.org"_s}));
     QVERIFY(about_->isVisible());  // Enter on a link opens it and leaves the box open
     about_->reject();
   }
@@ -206,7 +208,7 @@ class TestAboutBox : public QObject {
     QCOMPARE(about_->windowTitle(), QStringLiteral("About Quillmark"));
     QVERIFY(!(about_->windowFlags() &
               (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
-    auto* buOK = about_->findChild<QPushButton*>("buOK");
+    auto* buOK = about_->findChild<QPushButton*>(u"buOK"_s);
     QVERIFY(buOK);
     for (int round = 0; round < 2; ++round) {
       about_->open();

@@ -13,6 +13,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Both by their full path: an ordinary user's PATH has no /usr/sbin.
@@ -54,8 +56,8 @@ PageLog %1/log/page_log
 )";
 
 // The helpers run as another user when the tests run as root.
-QString helperUser() { return geteuid() == 0 ? "lp" : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name); }
-QString helperGroup() { return geteuid() == 0 ? "lp" : QString::fromLocal8Bit(getgrgid(getegid())->gr_name); }
+QString helperUser() { return geteuid() == 0 ? u"lp"_s : QString::fromLocal8Bit(getpwuid(geteuid())->pw_name); }
+QString helperGroup() { return geteuid() == 0 ? u"lp"_s : QString::fromLocal8Bit(getgrgid(getegid())->gr_name); }
 
 bool writeFile(const QString& path, const QString& text) {
   QFile file(path);
@@ -64,15 +66,15 @@ bool writeFile(const QString& path, const QString& text) {
 
 }  // namespace
 
-PrivateCupsServer::PrivateCupsServer() : directory_(QDir::tempPath() + "/quillmark-cups-XXXXXX") {
+PrivateCupsServer::PrivateCupsServer() : directory_(QDir::tempPath() + u"/quillmark-cups-XXXXXX"_s) {
   if (!directory_.isValid()) {
-    error_ = "no temporary directory";
+    error_ = u"no temporary directory"_s;
     return;
   }
   if (!writeConfiguration() || !start()) return;
   // The clients' own configuration and defaults come from the private
   // directory too, never from the user's or the system's.
-  qputenv("CUPS_SERVER", QFile::encodeName(directory_.filePath("cups.sock")));
+  qputenv("CUPS_SERVER", QFile::encodeName(directory_.filePath(u"cups.sock"_s)));
   qputenv("CUPS_SERVERROOT", QFile::encodeName(directory_.path()));
   qputenv("HOME", QFile::encodeName(directory_.path()));
   qunsetenv("LPDEST");
@@ -90,26 +92,28 @@ bool PrivateCupsServer::writeConfiguration() {
   const QString root = directory_.path();
   QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-  for (const char* folder : {"cache", "log", "ppd", "spool/temp"}) QDir(root).mkpath(folder);
-  if (writeFile(root + "/cupsd.conf", QString(cupsdConf).arg(root)) &&
-      writeFile(root + "/cups-files.conf", QString(cupsFilesConf).arg(root, helperUser(), helperGroup())))
+  for (const QString& folder : {u"cache"_s, u"log"_s, u"ppd"_s, u"spool/temp"_s}) QDir(root).mkpath(folder);
+  if (writeFile(root + u"/cupsd.conf"_s, QString::fromLatin1(cupsdConf).arg(root)) &&
+      writeFile(root + u"/cups-files.conf"_s,
+                QString::fromLatin1(cupsFilesConf).arg(root, helperUser(), helperGroup())))
     return true;
-  error_ = "cannot write the configuration in " + root;
+  error_ = u"cannot write the configuration in "_s + root;
   return false;
 }
 
 bool PrivateCupsServer::start() {
   const QString root = directory_.path();
   scheduler_.setProcessChannelMode(QProcess::ForwardedChannels);
-  scheduler_.start(cupsdProgram, {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
+  scheduler_.start(QString::fromLatin1(cupsdProgram),
+                   {u"-f"_s, u"-c"_s, root + u"/cupsd.conf"_s, u"-s"_s, root + u"/cups-files.conf"_s});
   if (!scheduler_.waitForStarted(5000)) {
-    error_ = QString("cannot start ") + cupsdProgram;
+    error_ = u"cannot start "_s + QString::fromLatin1(cupsdProgram);
     return false;
   }
   const QDeadlineTimer deadline(10000);
-  while (!QFile::exists(root + "/cups.sock")) {
+  while (!QFile::exists(root + u"/cups.sock"_s)) {
     if (scheduler_.state() == QProcess::NotRunning || deadline.hasExpired()) {
-      error_ = "cupsd did not come up; see " + root + "/log/error_log";
+      error_ = u"cupsd did not come up; see "_s + root + u"/log/error_log"_s;
       return false;
     }
     QThread::msleep(20);
@@ -120,18 +124,19 @@ bool PrivateCupsServer::start() {
 bool PrivateCupsServer::lpadmin(const QStringList& arguments) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(lpadminProgram, QStringList{"-h", directory_.filePath("cups.sock")} + arguments);
+  process.start(QString::fromLatin1(lpadminProgram),
+                QStringList{u"-h"_s, directory_.filePath(u"cups.sock"_s)} + arguments);
   if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
     return true;
-  error_ = QString("lpadmin %1: %2 %3")
-               .arg(arguments.join(' '), process.errorString(), QString::fromLocal8Bit(process.readAll()));
+  error_ = u"lpadmin %1: %2 %3"_s.arg(arguments.join(u' '), process.errorString(),
+                                      QString::fromLocal8Bit(process.readAll()));
   return false;
 }
 
 bool PrivateCupsServer::addQueue(const QString& name) {
-  return lpadmin({"-p", name, "-v", "file:///dev/null", "-m", "drv:///sample.drv/generic.ppd", "-E"});
+  return lpadmin({u"-p"_s, name, u"-v"_s, u"file:///dev/null"_s, u"-m"_s, u"drv:///sample.drv/generic.ppd"_s, u"-E"_s});
 }
 
-bool PrivateCupsServer::setDefault(const QString& name) { return lpadmin({"-d", name}); }
+bool PrivateCupsServer::setDefault(const QString& name) { return lpadmin({u"-d"_s, name}); }
 
-bool PrivateCupsServer::removeQueue(const QString& name) { return lpadmin({"-x", name}); }
+bool PrivateCupsServer::removeQueue(const QString& name) { return lpadmin({u"-x"_s, name}); }

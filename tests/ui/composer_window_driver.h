@@ -31,9 +31,9 @@ class ComposerWindowDriver {
   // Presses a creator's button ("MessageBox", "InputBox", "CommonDialog") and shows one of
   // its pages, leaving the focus on the tab bar, where no text is typed.
   void showPage(const QString& creator, int page) {
-    click(("sb" + creator).toLatin1());
-    clickTab(("pc" + creator).toLatin1(), page);
-    QCOMPARE(focusName(), "pc" + creator);
+    click((QStringLiteral("sb") + creator).toLatin1());
+    clickTab((QStringLiteral("pc") + creator).toLatin1(), page);
+    QCOMPARE(focusName(), QStringLiteral("pc") + creator);
   }
 
   template <class Control>
@@ -98,7 +98,7 @@ class ComposerWindowTest : public QObject {
   void init() {
     ui = std::make_unique<ComposerWindowDriver>();
     QVERIFY(ui->isActive());
-    QGuiApplication::clipboard()->setText("earlier");
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
   }
 
   void cleanup() {

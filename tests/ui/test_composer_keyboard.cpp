@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace Qt::StringLiterals;
+
 // The composer window from the keyboard: access keys in the window's own order, the
 // variable-name rule on leaving the field, the tab order and the filter grids.
 class TestComposerKeyboard : public ComposerWindowTest {
@@ -72,11 +74,11 @@ class TestComposerKeyboard : public ComposerWindowTest {
     row("input box General", "InputBox", 0,
         "sbAbout edInputBoxCaption edInputBoxDefault - sbHelp sbNew - - edInputBoxText sbExit");
     row("input box Variable", "InputBox", 1, "sbAbout sbCopy - - sbHelp edInputBoxVariable - - sbTest sbExit");
-    const QStringList fileDialogs = {"OpenDialog", "SaveDialog", "OpenPictureDialog", "SavePictureDialog"};
+    const QStringList fileDialogs = {u"OpenDialog"_s, u"SaveDialog"_s, u"OpenPictureDialog"_s, u"SavePictureDialog"_s};
     for (int page = 0; page < 4; ++page)
       row(qPrintable(fileDialogs[page]), "CommonDialog", page,
-          qPrintable(QString("sbAbout sbCopy ed%1DefaultExtension sg%1Filter sbHelp sbNew - - ed%1Title sbExit")
-                         .arg(fileDialogs[page])));
+          qPrintable(u"sbAbout sbCopy ed%1DefaultExtension sg%1Filter sbHelp sbNew - - ed%1Title sbExit"_s.arg(
+              fileDialogs[page])));
     row("Font Dialog", "CommonDialog", 4, "sbAbout sbCopy - - sbHelp sbNew - - sbTest sbExit");
     row("Color Dialog", "CommonDialog", 5,
         "sbAbout ckAllowFullOpen - - sbHelp sbNew - ckAllowNonSolidColor sbTest sbExit");
@@ -105,38 +107,38 @@ class TestComposerKeyboard : public ComposerWindowTest {
         box->setChecked(false);
       }
       if (taker.isEmpty() && QApplication::focusWidget() != focusBefore) taker = ui->focusName();
-      takers << (taker.isEmpty() ? "-" : taker);
-      ui->clickTab(("pc" + creator).toLatin1(), page);
+      takers << (taker.isEmpty() ? u"-"_s : taker);
+      ui->clickTab((u"pc"_s + creator).toLatin1(), page);
     }
-    QCOMPARE(takers.join(' '), taken);
+    QCOMPARE(takers.join(u' '), taken);
   }
 
   void altNPerformsNewWhereThePageHasNoNameField() {
-    ui->typeInto("cbMessageBoxCaption", "Confirm");
+    ui->typeInto("cbMessageBoxCaption", u"Confirm"_s);
     ui->altKey('N');
     QCOMPARE(ui->window().readSettings().messageBox.caption, "");
   }
 
   void altXExitsFromAnyPage() {
-    ui->showPage("CommonDialog", 5);
+    ui->showPage(u"CommonDialog"_s, 5);
     ui->altKey('X');
     QVERIFY(!ui->window().isVisible());
   }
 
   void altTTestsWhereThePageHasNoTextField() {
-    ui->showPage("MessageBox", 2);
-    QString shownTitle = "none shown";
+    ui->showPage(u"MessageBox"_s, 2);
+    QString shownTitle = u"none shown"_s;
     ModalDialogProbe probe([&](QDialog* shown) { shownTitle = shown->windowTitle(); });
     ui->altKey('T');
     QVERIFY(probe.seen());
-    QCOMPARE(shownTitle, QString(""));
+    QCOMPARE(shownTitle, u""_s);
     QCOMPARE(ui->window().focusWidget(), ui->find<QTabWidget>("pcMessageBox")->tabBar());
   }
 
   void plainLetterIsAnAccessKeyOnlyWhereNoTextIsTyped() {
     ui->find<QWidget>("sbNew")->setFocus();
     ui->key(Qt::Key_C);
-    QCOMPARE(ui->focusName(), QString("cbMessageBoxCaption"));
+    QCOMPARE(ui->focusName(), u"cbMessageBoxCaption"_s);
     ui->key(Qt::Key_C);
     QCOMPARE(ui->window().readSettings().messageBox.caption, "c");
     QCOMPARE(ui->clipboard(), "earlier");
@@ -145,7 +147,7 @@ class TestComposerKeyboard : public ComposerWindowTest {
     ui->find<QWidget>("sbNew")->setFocus();
     ui->key(Qt::Key_C);
     QVERIFY(ui->clipboard().startsWith("//Begin"));
-    QCOMPARE(ui->focusName(), QString("sbNew"));
+    QCOMPARE(ui->focusName(), u"sbNew"_s);
   }
 
   void variableNameRuleOnLeavingTheField_data() {
@@ -170,7 +172,7 @@ class TestComposerKeyboard : public ComposerWindowTest {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     ui->showPage(creator, page);
-    auto* edit = ui->find<QLineEdit>(("ed" + creator + "Variable").toLatin1());
+    auto* edit = ui->find<QLineEdit>((u"ed"_s + creator + u"Variable"_s).toLatin1());
     ui->click(edit);
     edit->selectAll();
     ui->key(Qt::Key_Delete);
@@ -192,23 +194,23 @@ class TestComposerKeyboard : public ComposerWindowTest {
   void variableNameRuleDependsOnHowTheFocusLeaves() {
     QFETCH(QString, how);
     QFETCH(QByteArray, callLine);
-    ui->showPage("MessageBox", 3);
+    ui->showPage(u"MessageBox"_s, 3);
     auto* edit = ui->find<QLineEdit>("edMessageBoxVariable");
     ui->click(edit);
     edit->selectAll();
-    QTest::keyClicks(edit, "my var");
-    if (how == "click") {
+    QTest::keyClicks(edit, u"my var"_s);
+    if (how == u"click"_s) {
       ui->click("sbCopy");
-    } else if (how == "tab") {
+    } else if (how == u"tab"_s) {
       ui->clickTab("pcMessageBox", 0);
       ui->clickTab("pcMessageBox", 3);
       ui->click("sbCopy");
-    } else if (how == "backtab") {
+    } else if (how == u"backtab"_s) {
       ui->key(Qt::Key_Backtab, Qt::ShiftModifier);
       ui->altKey('C');
-    } else if (how == "alt") {
+    } else if (how == u"alt"_s) {
       ui->altKey('C');
-      QCOMPARE(ui->focusName(), QString("edMessageBoxVariable"));
+      QCOMPARE(ui->focusName(), u"edMessageBoxVariable"_s);
     } else {
       QWidget other;
       other.show();
@@ -225,37 +227,38 @@ class TestComposerKeyboard : public ComposerWindowTest {
     QTest::addColumn<QString>("creator");
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("walk");
-    const QStringList buttons = {"sbNew", "sbTest", "sbCopy", "sbHelp", "sbAbout", "sbExit"};
+    const QStringList buttons = {u"sbNew"_s, u"sbTest"_s, u"sbCopy"_s, u"sbHelp"_s, u"sbAbout"_s, u"sbExit"_s};
     const auto row = [](const char* name, const char* creator, int page, const QStringList& walk) {
       QTest::newRow(name) << creator << page << walk;
     };
     row("message box General", "MessageBox", 0,
-        QStringList{"cbMessageBoxCaption", "meMessageBoxText", "ckSystemModal"} + buttons +
-            QStringList{"sbMessageBox", "pcMessageBox"});
+        QStringList{u"cbMessageBoxCaption"_s, u"meMessageBoxText"_s, u"ckSystemModal"_s} + buttons +
+            QStringList{u"sbMessageBox"_s, u"pcMessageBox"_s});
     // A radio group of speed buttons is one stop, at the button that is down.
     row("message box Icon", "MessageBox", 1,
-        QStringList{"sbInformation"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
+        QStringList{u"sbInformation"_s} + buttons + QStringList{u"sbMessageBox"_s, u"pcMessageBox"_s});
     row("message box Buttons", "MessageBox", 2,
-        QStringList{"sbOK_OK"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
+        QStringList{u"sbOK_OK"_s} + buttons + QStringList{u"sbMessageBox"_s, u"pcMessageBox"_s});
     row("message box Variable", "MessageBox", 3,
-        QStringList{"edMessageBoxVariable"} + buttons + QStringList{"sbMessageBox", "pcMessageBox"});
+        QStringList{u"edMessageBoxVariable"_s} + buttons + QStringList{u"sbMessageBox"_s, u"pcMessageBox"_s});
     row("input box General", "InputBox", 0,
-        QStringList{"edInputBoxCaption", "edInputBoxText", "edInputBoxDefault"} + buttons);
+        QStringList{u"edInputBoxCaption"_s, u"edInputBoxText"_s, u"edInputBoxDefault"_s} + buttons);
     row("input box Variable", "InputBox", 1,
-        QStringList{"edInputBoxVariable"} + buttons + QStringList{"sbInputBox", "pcInputBox"});
+        QStringList{u"edInputBoxVariable"_s} + buttons + QStringList{u"sbInputBox"_s, u"pcInputBox"_s});
     // The filter grid keeps Tab: a second Tab moves within it.
-    const QStringList fileDialogs = {"OpenDialog", "SaveDialog", "OpenPictureDialog", "SavePictureDialog"};
+    const QStringList fileDialogs = {u"OpenDialog"_s, u"SaveDialog"_s, u"OpenPictureDialog"_s, u"SavePictureDialog"_s};
     for (int page = 0; page < 4; ++page) {
       const QString& d = fileDialogs[page];
       row(qPrintable(d), "CommonDialog", page,
-          {"ed" + d + "Title", "ed" + d + "DefaultExtension", "sg" + d + "Filter", "sg" + d + "Filter"});
+          {u"ed"_s + d + u"Title"_s, u"ed"_s + d + u"DefaultExtension"_s, u"sg"_s + d + u"Filter"_s,
+           u"sg"_s + d + u"Filter"_s});
     }
-    row("Font Dialog", "CommonDialog", 4, {"All Fonts", "sbNew"});
+    row("Font Dialog", "CommonDialog", 4, {u"All Fonts"_s, u"sbNew"_s});
     row("Color Dialog, dependent boxes disabled", "CommonDialog", 5,
-        QStringList{"ckAllowFullOpen", "ckAllowNonSolidColor"} + buttons +
-            QStringList{"sbCommonDialog", "pcCommonDialog"});
+        QStringList{u"ckAllowFullOpen"_s, u"ckAllowNonSolidColor"_s} + buttons +
+            QStringList{u"sbCommonDialog"_s, u"pcCommonDialog"_s});
     row("Print Dialog", "CommonDialog", 6,
-        QStringList{"ckAllowPrintToFile"} + buttons + QStringList{"sbCommonDialog", "pcCommonDialog"});
+        QStringList{u"ckAllowPrintToFile"_s} + buttons + QStringList{u"sbCommonDialog"_s, u"pcCommonDialog"_s});
   }
 
   void tabWalksThePageInFrontThenTheButtons() {
@@ -315,15 +318,15 @@ class TestComposerKeyboard : public ComposerWindowTest {
   }
 
   void filterGridKeyboardFeedsTheFilterString() {
-    ui->showPage("CommonDialog", 0);
+    ui->showPage(u"CommonDialog"_s, 0);
     ui->altKey('F');
-    QTest::keyClicks(QApplication::focusWidget(), "Text files");
+    QTest::keyClicks(QApplication::focusWidget(), u"Text files"_s);
     ui->key(Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "*.txt");
+    QTest::keyClicks(QApplication::focusWidget(), u"*.txt"_s);
     ui->key(Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "All");
+    QTest::keyClicks(QApplication::focusWidget(), u"All"_s);
     ui->key(Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "*.*");
+    QTest::keyClicks(QApplication::focusWidget(), u"*.*"_s);
     ui->key(Qt::Key_Return);
     QCOMPARE(BuildFilterString(fileDialogSettings(ui->window().readSettings().commonDialog, DialogKind::Open).filters),
              "Text files|*.txt|All|*.*");

@@ -22,6 +22,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(CreatorKind)
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
@@ -35,31 +37,31 @@ class TestComposerWindow : public ComposerWindowTest {
   // Every entry of one creator changed through its controls, and a page other than the first
   // left in front.
   void setEveryFieldAwayFromItsDefault(const QString& creator) {
-    if (creator == "MessageBox") {
-      ui->typeInto("cbMessageBoxCaption", "Confirm");
-      ui->typeInto("meMessageBoxText", "Save?");
+    if (creator == u"MessageBox"_s) {
+      ui->typeInto("cbMessageBoxCaption", u"Confirm"_s);
+      ui->typeInto("meMessageBoxText", u"Save?"_s);
       ui->click("ckSystemModal");
       ui->clickTab("pcMessageBox", 1);
       ui->click("sbError");
       ui->clickTab("pcMessageBox", 2);
       ui->click("sbCancel_RetryCancel");
       ui->clickTab("pcMessageBox", 3);
-      ui->typeInto("edMessageBoxVariable", "Answer");
-    } else if (creator == "InputBox") {
-      ui->typeInto("edInputBoxCaption", "Name");
-      ui->typeInto("edInputBoxText", "Your name:");
-      ui->typeInto("edInputBoxDefault", "nobody");
+      ui->typeInto("edMessageBoxVariable", u"Answer"_s);
+    } else if (creator == u"InputBox"_s) {
+      ui->typeInto("edInputBoxCaption", u"Name"_s);
+      ui->typeInto("edInputBoxText", u"Your name:"_s);
+      ui->typeInto("edInputBoxDefault", u"nobody"_s);
       ui->clickTab("pcInputBox", 1);
-      ui->typeInto("edInputBoxVariable", "Answer");
+      ui->typeInto("edInputBoxVariable", u"Answer"_s);
     } else {
       for (int tab = 0; tab < 4; ++tab) {
         ui->clickTab("pcCommonDialog", tab);
         const QString kind = ui->find<QTabWidget>("pcCommonDialog")->currentWidget()->objectName().mid(2);
-        ui->typeInto(("ed" + kind + "Title").toLatin1(), "Pick");
-        ui->typeInto(("ed" + kind + "DefaultExtension").toLatin1(), "txt");
-        auto* grid = ui->find<QTableWidget>(("sg" + kind + "Filter").toLatin1());
+        ui->typeInto((u"ed"_s + kind + u"Title"_s).toLatin1(), u"Pick"_s);
+        ui->typeInto((u"ed"_s + kind + u"DefaultExtension"_s).toLatin1(), u"txt"_s);
+        auto* grid = ui->find<QTableWidget>((u"sg"_s + kind + u"Filter"_s).toLatin1());
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 1)).center());
-        QTest::keyClicks(QApplication::focusWidget(), "*.txt");
+        QTest::keyClicks(QApplication::focusWidget(), u"*.txt"_s);
       }
       ui->clickTab("pcCommonDialog", 4);
       ui->click(ui->find<QGroupBox>("rgFontsToDisplay")->findChildren<QRadioButton*>().at(2));
@@ -74,8 +76,8 @@ class TestComposerWindow : public ComposerWindowTest {
 
   // The labels of the default button choice, and the colour boxes that depend on an unchecked box.
   void labelsAndColourBoxesAreAtTheirDefaults() {
-    QCOMPARE(ui->find<QLabel>("laButtons")->text(), QString("Button(s): OK"));
-    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), QString("Default Button: OK"));
+    QCOMPARE(ui->find<QLabel>("laButtons")->text(), u"Button(s): OK"_s);
+    QCOMPARE(ui->find<QLabel>("laDefaultButton")->text(), u"Default Button: OK"_s);
     QVERIFY(!ui->find<QCheckBox>("ckFullOpen")->isEnabled());
     QVERIFY(!ui->find<QCheckBox>("ckUseNearestColor")->isEnabled());
   }
@@ -87,20 +89,20 @@ class TestComposerWindow : public ComposerWindowTest {
     const auto name = [](QWidget* control) {
       return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
-    const std::pair<const char*, QString> named[] = {{"sbMessageBox", "MessageBox Creator"},
-                                                     {"sbInputBox", "InputBox Creator"},
-                                                     {"sbCommonDialog", "Common Dialog Creator"},
-                                                     {"edInputBoxDefault", "Default:"},
-                                                     {"cbMessageBoxCaption", "Caption:"},
-                                                     {"sbNoIcon", "No Icon"},
-                                                     {"sbCancel_YesNoCancel", "Yes, No, Cancel: Cancel"},
-                                                     {"sbOK_OK", "OK: OK"}};
+    const std::pair<const char*, QString> named[] = {{"sbMessageBox", u"MessageBox Creator"_s},
+                                                     {"sbInputBox", u"InputBox Creator"_s},
+                                                     {"sbCommonDialog", u"Common Dialog Creator"_s},
+                                                     {"edInputBoxDefault", u"Default:"_s},
+                                                     {"cbMessageBoxCaption", u"Caption:"_s},
+                                                     {"sbNoIcon", u"No Icon"_s},
+                                                     {"sbCancel_YesNoCancel", u"Yes, No, Cancel: Cancel"_s},
+                                                     {"sbOK_OK", u"OK: OK"_s}};
     for (const auto& [control, expected] : named) QCOMPARE(name(ui->find<QWidget>(control)), expected);
     QCOMPARE(name(ui->find<QComboBox>("cbMessageBoxCaption")->lineEdit()), QStringLiteral("Caption:"));
     QList<QWidget*> fields;
     for (QWidget* field : ui->window().findChildren<QWidget*>())
       if (qobject_cast<QLineEdit*>(field) || qobject_cast<QPlainTextEdit*>(field) || qobject_cast<QTableWidget*>(field))
-        if (!field->objectName().isEmpty() && !field->objectName().startsWith("qt_")) fields << field;
+        if (!field->objectName().isEmpty() && !field->objectName().startsWith(u"qt_"_s)) fields << field;
     QCOMPARE(fields.size(), 18);
     for (QWidget* field : fields) QVERIFY2(!name(field).isEmpty(), qPrintable(field->objectName()));
     // The creator, icon and button-set speed buttons are radio buttons named by
@@ -124,7 +126,7 @@ class TestComposerWindow : public ComposerWindowTest {
     TfmMain& window = ui->window();
     QCOMPARE(window.size(), QSize(544, 383));
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(window.windowTitle(), QString("Quillmark 1.0"));
+    QCOMPARE(window.windowTitle(), u"Quillmark 1.0"_s);
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!window.windowIcon().isNull());
@@ -134,7 +136,7 @@ class TestComposerWindow : public ComposerWindowTest {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     const auto row = [](const char* name, int left, int top, int width, int height) {
-      QTest::newRow(name) << QString(name) << QRect(left, top, width, height);
+      QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
     };
     row("paHeader", 8, 8, 529, 41);
     row("paMenu", 8, 56, 97, 273);
@@ -165,7 +167,7 @@ class TestComposerWindow : public ComposerWindowTest {
 
   void windowStartsInTheMessageBoxCreatorWithEverySettingAtItsDefault() {
     QCOMPARE(ui->window().readSettings().activeCreator, CreatorKind::MessageBox);
-    QCOMPARE(ui->find<QLabel>("laHeader")->text(), QString("MessageBox Creator"));
+    QCOMPARE(ui->find<QLabel>("laHeader")->text(), u"MessageBox Creator"_s);
     QCOMPARE(ui->window().readSettings(), defaults());
     labelsAndColourBoxesAreAtTheirDefaults();
   }
@@ -178,33 +180,33 @@ class TestComposerWindow : public ComposerWindowTest {
     const auto row = [](const char* name, const char* creator, const QStringList& presses) {
       QTest::newRow(name) << creator << presses;
     };
-    row("message box, New", "MessageBox", {"sbNew"});
-    row("message box, its button", "MessageBox", {"sbMessageBox"});
-    row("message box, back from another creator", "MessageBox", {"sbInputBox", "sbMessageBox"});
-    row("input box, New", "InputBox", {"sbNew"});
-    row("input box, its button", "InputBox", {"sbInputBox"});
-    row("input box, back from another creator", "InputBox", {"sbCommonDialog", "sbInputBox"});
-    row("common dialog, New", "CommonDialog", {"sbNew"});
-    row("common dialog, its button", "CommonDialog", {"sbCommonDialog"});
-    row("common dialog, back from another creator", "CommonDialog", {"sbMessageBox", "sbCommonDialog"});
+    row("message box, New", "MessageBox", {u"sbNew"_s});
+    row("message box, its button", "MessageBox", {u"sbMessageBox"_s});
+    row("message box, back from another creator", "MessageBox", {u"sbInputBox"_s, u"sbMessageBox"_s});
+    row("input box, New", "InputBox", {u"sbNew"_s});
+    row("input box, its button", "InputBox", {u"sbInputBox"_s});
+    row("input box, back from another creator", "InputBox", {u"sbCommonDialog"_s, u"sbInputBox"_s});
+    row("common dialog, New", "CommonDialog", {u"sbNew"_s});
+    row("common dialog, its button", "CommonDialog", {u"sbCommonDialog"_s});
+    row("common dialog, back from another creator", "CommonDialog", {u"sbMessageBox"_s, u"sbCommonDialog"_s});
   }
 
   void newAndThePressedCreatorButtonReturnEveryFieldToItsDefault() {
     QFETCH(QString, creator);
     QFETCH(QStringList, presses);
-    ui->click(("sb" + creator).toLatin1());
+    ui->click((u"sb"_s + creator).toLatin1());
     setEveryFieldAwayFromItsDefault(creator);
     const ComposerSettings changed = ui->window().readSettings(), fresh = defaults();
-    if (creator == "MessageBox") QVERIFY(differsInEveryField(changed.messageBox, fresh.messageBox));
-    if (creator == "InputBox") QVERIFY(differsInEveryField(changed.inputBox, fresh.inputBox));
-    if (creator == "CommonDialog") QVERIFY(differsInEveryField(changed.commonDialog, fresh.commonDialog));
+    if (creator == u"MessageBox"_s) QVERIFY(differsInEveryField(changed.messageBox, fresh.messageBox));
+    if (creator == u"InputBox"_s) QVERIFY(differsInEveryField(changed.inputBox, fresh.inputBox));
+    if (creator == u"CommonDialog"_s) QVERIFY(differsInEveryField(changed.commonDialog, fresh.commonDialog));
 
     for (const QString& button : presses) ui->click(button.toLatin1());
     ComposerSettings expected = defaults();
     expected.activeCreator = changed.activeCreator;
     QCOMPARE(ui->window().readSettings(), expected);
-    QCOMPARE(ui->find<QTabWidget>(("pc" + creator).toLatin1())->currentIndex(), 0);
-    QVERIFY(ui->find<QToolButton>(("sb" + creator).toLatin1())->isChecked());
+    QCOMPARE(ui->find<QTabWidget>((u"pc"_s + creator).toLatin1())->currentIndex(), 0);
+    QVERIFY(ui->find<QToolButton>((u"sb"_s + creator).toLatin1())->isChecked());
     labelsAndColourBoxesAreAtTheirDefaults();
   }
 
@@ -212,8 +214,8 @@ class TestComposerWindow : public ComposerWindowTest {
     for (const char* name :
          {"sgOpenDialogFilter", "sgSaveDialogFilter", "sgOpenPictureDialogFilter", "sgSavePictureDialogFilter"}) {
       auto* grid = ui->find<QTableWidget>(name);
-      QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("Filter Name"));
-      QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Filter"));
+      QCOMPARE(grid->horizontalHeaderItem(0)->text(), u"Filter Name"_s);
+      QCOMPARE(grid->horizontalHeaderItem(1)->text(), u"Filter"_s);
       QCOMPARE(grid->horizontalHeader()->font(), grid->font());
     }
   }
@@ -235,19 +237,19 @@ class TestComposerWindow : public ComposerWindowTest {
     QFETCH(QString, caption);
     QFETCH(CreatorKind, kind);
     ui->click("sbCommonDialog");
-    ui->click(("sb" + creator).toLatin1());
+    ui->click((u"sb"_s + creator).toLatin1());
     QCOMPARE(ui->find<QLabel>("laHeader")->text(), caption);
     QCOMPARE(ui->window().readSettings().activeCreator, kind);
     for (const char* name : {"MessageBox", "InputBox", "CommonDialog"})
-      QCOMPARE(ui->find<QWidget>("pc" + QByteArray(name))->isVisible(), creator == name);
-    QVERIFY(ui->find<QToolButton>(("sb" + creator).toLatin1())->isChecked());
+      QCOMPARE(ui->find<QWidget>("pc" + QByteArray(name))->isVisible(), creator == QLatin1String(name));
+    QVERIFY(ui->find<QToolButton>((u"sb"_s + creator).toLatin1())->isChecked());
   }
 
   void switchingTabsKeepsEachTabsEntries() {
     ui->click("sbCommonDialog");
-    ui->typeInto("edOpenDialogTitle", "Open");
+    ui->typeInto("edOpenDialogTitle", u"Open"_s);
     ui->clickTab("pcCommonDialog", 1);
-    ui->typeInto("edSaveDialogDefaultExtension", "txt");
+    ui->typeInto("edSaveDialogDefaultExtension", u"txt"_s);
     ui->clickTab("pcCommonDialog", 0);
     const CommonDialogSettings settings = ui->window().readSettings().commonDialog;
     QCOMPARE(fileDialogSettings(settings, DialogKind::Open).title, "Open");
@@ -279,8 +281,8 @@ class TestComposerWindow : public ComposerWindowTest {
   void colourBoxFollowsTheBoxItDependsOn_data() {
     QTest::addColumn<QString>("master");
     QTest::addColumn<QString>("dependent");
-    QTest::newRow("custom colors") << QString("ckAllowFullOpen") << QString("ckFullOpen");
-    QTest::newRow("non-solid colors") << QString("ckAllowNonSolidColor") << QString("ckUseNearestColor");
+    QTest::newRow("custom colors") << u"ckAllowFullOpen"_s << u"ckFullOpen"_s;
+    QTest::newRow("non-solid colors") << u"ckAllowNonSolidColor"_s << u"ckUseNearestColor"_s;
   }
 
   void colourBoxFollowsTheBoxItDependsOn() {
@@ -301,10 +303,10 @@ class TestComposerWindow : public ComposerWindowTest {
   }
 
   void copyPutsTheExactBytesOfWhatWasEntered() {
-    ui->typeInto("cbMessageBoxCaption", "Confirm");
-    ui->typeInto("meMessageBoxText", "Save changes?");
+    ui->typeInto("cbMessageBoxCaption", u"Confirm"_s);
+    ui->typeInto("meMessageBoxText", u"Save changes?"_s);
     ui->key(Qt::Key_Return);
-    QTest::keyClicks(QApplication::focusWidget(), "Quit now?");
+    QTest::keyClicks(QApplication::focusWidget(), u"Quit now?"_s);
     ui->clickTab("pcMessageBox", 1);
     ui->click("sbQuestion");
     ui->clickTab("pcMessageBox", 2);
@@ -320,7 +322,7 @@ class TestComposerWindow : public ComposerWindowTest {
              "if Result = IDCANCEL then\r\n"
              "  {User has selected Cancel};\r\n"
              "//End MessageBox Creator Code\r\n");
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{u"text/plain"_s});
     QCOMPARE(messageBox().text, "Save changes?\r\nQuit now?");
   }
 
@@ -328,9 +330,10 @@ class TestComposerWindow : public ComposerWindowTest {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<std::vector<std::string>>("lines");
     QTest::newRow("empty box") << QStringList{} << std::vector<std::string>{};
-    QTest::newRow("one line break at the end") << QStringList{"Done", ""} << std::vector<std::string>{"Done"};
-    QTest::newRow("two line breaks at the end") << QStringList{"Done", "", ""} << std::vector<std::string>{"Done", ""};
-    QTest::newRow("empty line inside") << QStringList{"first", "", "third"}
+    QTest::newRow("one line break at the end") << QStringList{u"Done"_s, u""_s} << std::vector<std::string>{"Done"};
+    QTest::newRow("two line breaks at the end")
+        << QStringList{u"Done"_s, u""_s, u""_s} << std::vector<std::string>{"Done", ""};
+    QTest::newRow("empty line inside") << QStringList{u"first"_s, u""_s, u"third"_s}
                                        << std::vector<std::string>{"first", "", "third"};
     QTest::newRow("no-break space kept") << QStringList{QString::fromUtf8("10\u00a0kB")}
                                          << std::vector<std::string>{"10\u00a0kB"};
@@ -345,17 +348,17 @@ class TestComposerWindow : public ComposerWindowTest {
       QTest::keyClicks(QApplication::focusWidget(), typed[i]);
     }
     QCOMPARE(messageBox().lines, lines);
-    QCOMPARE(QString::fromStdString(messageBox().text), typed.join("\r\n"));
+    QCOMPARE(QString::fromStdString(messageBox().text), typed.join(u"\r\n"_s));
   }
 
   void longLineWrappedByTheBoxGivesTwoLinesAlsoWhileItsPageIsHidden() {
-    const QString words = "This message is long enough to be wrapped by the box at its width";
+    const QString words = u"This message is long enough to be wrapped by the box at its width"_s;
     ui->typeInto("meMessageBoxText", words);
     ui->clickTab("pcMessageBox", 3);
     QVERIFY(!ui->find<QWidget>("meMessageBoxText")->isVisible());
     const std::vector<std::string> lines = messageBox().lines;
     QCOMPARE(lines.size(), std::size_t{2});
-    QCOMPARE(QString::fromStdString(lines[0] + lines[1]).remove(' '), QString(words).remove(' '));
+    QCOMPARE(QString::fromStdString(lines[0] + lines[1]).remove(u' '), QString(words).remove(u' '));
   }
 
   void pastedLineEndsBecomeHardBreaks_data() {
@@ -408,12 +411,12 @@ class TestComposerWindow : public ComposerWindowTest {
     QFETCH(QString, field);
     QFETCH(QString, inserted);
     QFETCH(bool, dropped);
-    ui->click(("sb" + creator).toLatin1());
+    ui->click((u"sb"_s + creator).toLatin1());
     if (auto* grid = qobject_cast<QTableWidget*>(ui->find<QWidget>(field.toLatin1()))) {
       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->currentIndex()).center());
-      QTest::keyClicks(QApplication::focusWidget(), "<>");
+      QTest::keyClicks(QApplication::focusWidget(), u"<>"_s);
     } else {
-      ui->typeInto(field.toLatin1(), "<>");
+      ui->typeInto(field.toLatin1(), u"<>"_s);
     }
     ui->key(Qt::Key_Left);
     QWidget* focus = QApplication::focusWidget();
@@ -433,7 +436,7 @@ class TestComposerWindow : public ComposerWindowTest {
       QGuiApplication::clipboard()->setText(inserted);
       ui->key(Qt::Key_V, Qt::ControlModifier);
     }
-    QCOMPARE(edit->text(), "<Line one>");
+    QCOMPARE(edit->text(), u"<Line one>"_s);
     ui->click("sbCopy");
     const QByteArray block = ui->clipboard();
     QVERIFY(block.contains("<Line one>"));
@@ -444,25 +447,25 @@ class TestComposerWindow : public ComposerWindowTest {
   // How long the copy takes is measured by the composer window's benchmark.
   void longMessageIsCopiedWhole() {
     QString message;
-    for (int line = 0; line < 1000; ++line) message += QString("Zeile %1 mit Grüßen und\tTab ").arg(line, 4) + '\n';
-    message += QString(100000 - message.size(), 'x');
+    for (int line = 0; line < 1000; ++line) message += u"Zeile %1 mit Grüßen und\tTab "_s.arg(line, 4) + u'\n';
+    message += QString(100000 - message.size(), u'x');
     QGuiApplication::clipboard()->setText(message);
     ui->click("meMessageBoxText");
     ui->key(Qt::Key_V, Qt::ControlModifier);
     ui->click("sbCopy");
     const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY(copied.contains("'Zeile    0 mit Grüßen und\tTab ' + #10#13 + 'Zeile    1"));
-    QCOMPARE(QString::fromStdString(messageBox().text), QString(message).replace('\n', "\r\n"));
+    QVERIFY(copied.contains(u"'Zeile    0 mit Grüßen und\tTab ' + #10#13 + 'Zeile    1"_s));
+    QCOMPARE(QString::fromStdString(messageBox().text), QString(message).replace(u'\n', u"\r\n"_s));
   }
 
   void testShowsThePreviewOfTheActiveCreator() {
     ui->click("sbInputBox");
-    ui->typeInto("edInputBoxCaption", "Your name");
+    ui->typeInto("edInputBoxCaption", u"Your name"_s);
     QString shownTitle;
     ModalDialogProbe probe([&](QDialog* shown) { shownTitle = shown->windowTitle(); });
     ui->click("sbTest");
     QVERIFY(probe.seen());
-    QCOMPARE(shownTitle, QString("Your name"));
+    QCOMPARE(shownTitle, u"Your name"_s);
     QVERIFY(ui->window().isVisible());
     QCOMPARE(ui->window().readSettings().inputBox.caption, "Your name");
   }

@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList toStringList(const std::vector<std::string>& lines) {
@@ -19,7 +21,7 @@ QStringList toStringList(const std::vector<std::string>& lines) {
 
 // The message text box as the window has it: word wrap on, no scroll bars, 8-point font.
 void setUpBox(QPlainTextEdit& box, const QSize& size) {
-  box.setFont(QFont("Liberation Sans", 8));
+  box.setFont(QFont(u"Liberation Sans"_s, 8));
   box.setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -43,7 +45,7 @@ QStringList shownLines(const QPlainTextEdit& box) {
 
 const QString longSentence =
     "The quick brown fox jumps over the lazy dog while the lazy dog keeps on sleeping in the warm afternoon sun, "
-    "and nobody minds at all.";
+    u"and nobody minds at all."_s;
 
 }  // namespace
 
@@ -57,17 +59,18 @@ class TestDisplayLines : public QObject {
     const QSize messageBox(249, 65);
     QTest::newRow("one short line") << "Hello" << messageBox;
     QTest::newRow("a long sentence wraps at blanks") << longSentence << messageBox;
-    QTest::newRow("a word wider than the box breaks anywhere") << QString(90, 'W') << messageBox;
-    QTest::newRow("many blanks at a wrap point") << "word " + QString(80, ' ') + "word" << messageBox;
+    QTest::newRow("a word wider than the box breaks anywhere") << QString(90, u'W') << messageBox;
+    QTest::newRow("many blanks at a wrap point") << u"word "_s + QString(80, u' ') + u"word"_s << messageBox;
     QTest::newRow("tabs") << "a\tbb\tccc\tdddd\teeeee\tffffff\tggggggg\thhhhhhhh" << messageBox;
-    QTest::newRow("hard breaks between wrapped lines") << longSentence + "\n\n" + longSentence + "\n" << messageBox;
-    QTest::newRow("pasted CR LF and bare CR") << "one\r\ntwo\rthree " + longSentence << messageBox;
+    QTest::newRow("hard breaks between wrapped lines")
+        << longSentence + u"\n\n"_s + longSentence + u"\n"_s << messageBox;
+    QTest::newRow("pasted CR LF and bare CR") << u"one\r\ntwo\rthree "_s + longSentence << messageBox;
     QTest::newRow("UTF-8 and wide characters") << QString::fromUtf8(
                                                       "Grüße ÄÖÜ ß – 漢字かなカナ漢字かなカナ漢字かなカナ漢字かな "
                                                       "€uro 😀 émoji 😀😀😀😀😀😀😀😀😀😀😀😀😀😀")
                                                << messageBox;
     QTest::newRow("a narrow box") << longSentence << QSize(60, 65);
-    QTest::newRow("a wide box") << longSentence + " " + longSentence << QSize(700, 65);
+    QTest::newRow("a wide box") << longSentence + u" "_s + longSentence << QSize(700, 65);
   }
 
   // The lines are computed while the box has never been shown, as on a page that is not in
@@ -93,26 +96,26 @@ class TestDisplayLines : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty text has no lines") << "" << QStringList{};
-    QTest::newRow("one line") << "abc" << QStringList{"abc"};
-    QTest::newRow("one trailing break adds no line") << "abc\n" << QStringList{"abc"};
-    QTest::newRow("two trailing breaks add one empty line") << "abc\n\n" << QStringList{"abc", ""};
-    QTest::newRow("a lone break is one empty line") << "\n" << QStringList{""};
-    QTest::newRow("empty line in the middle") << "a\n\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("CR LF is one break") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("bare CR is one break") << "a\rb\r\r" << QStringList{"a", "b", ""};
-    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
-    QTest::newRow("blanks and tabs are kept") << " a\t \n\t" << QStringList{" a\t ", "\t"};
-    const QString x4095(4095, 'x'), x4096(4096, 'x');
-    QTest::newRow("exactly 4096 stays whole") << x4096 + "\nnext" << QStringList{x4096, "next"};
-    QTest::newRow("longer is cut") << QString(5000, 'x') + "\nnext" << QStringList{x4096, "next"};
+    QTest::newRow("one line") << "abc" << QStringList{u"abc"_s};
+    QTest::newRow("one trailing break adds no line") << "abc\n" << QStringList{u"abc"_s};
+    QTest::newRow("two trailing breaks add one empty line") << "abc\n\n" << QStringList{u"abc"_s, u""_s};
+    QTest::newRow("a lone break is one empty line") << "\n" << QStringList{u""_s};
+    QTest::newRow("empty line in the middle") << "a\n\nb" << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("CR LF is one break") << "a\r\nb\r\n" << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("bare CR is one break") << "a\rb\r\r" << QStringList{u"a"_s, u"b"_s, u""_s};
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{u"a"_s, u""_s, u"b"_s};
+    QTest::newRow("blanks and tabs are kept") << " a\t \n\t" << QStringList{u" a\t "_s, u"\t"_s};
+    const QString x4095(4095, u'x'), x4096(4096, u'x');
+    QTest::newRow("exactly 4096 stays whole") << x4096 + u"\nnext"_s << QStringList{x4096, u"next"_s};
+    QTest::newRow("longer is cut") << QString(5000, u'x') + u"\nnext"_s << QStringList{x4096, u"next"_s};
     QTest::newRow("a character is never split")
-        << x4095 + QString::fromUtf8("😀") + "yy\nnext" << QStringList{x4095, "next"};
+        << x4095 + QString::fromUtf8("😀") + u"yy\nnext"_s << QStringList{x4095, u"next"_s};
   }
 
   void endsLinesAtHardBreaksAndCutsThemAfter4096Characters() {
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
-    QCOMPARE(toStringList(displayLines(text, QFont("Liberation Sans", 8), 10'000'000)), lines);
+    QCOMPARE(toStringList(displayLines(text, QFont(u"Liberation Sans"_s, 8), 10'000'000)), lines);
   }
 };
 

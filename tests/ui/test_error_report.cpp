@@ -23,7 +23,7 @@ class TestErrorReport : public QObject {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("report");
     const auto row = [](const char* name, const char* message, const char* report) {
-      QTest::newRow(name) << QString(message) << QString(report);
+      QTest::newRow(name) << QString::fromUtf8(message) << QString::fromUtf8(report);
     };
     row("empty", "", "");
     row("letter", "Printer selected is not valid", "Printer selected is not valid.");

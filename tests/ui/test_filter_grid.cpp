@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Cell = QPair<int, int>;
@@ -142,15 +144,15 @@ class TestFilterGrid : public QObject {
 
   void everyOpeningPutsTheCaretAtTheEndWithNothingSelected() {
     QFETCH(QString, how);
-    page->write(0, 1, "*.txt;*.text");
-    if (how == "Tab into the cell") {
+    page->write(0, 1, u"*.txt;*.text"_s);
+    if (how == u"Tab into the cell"_s) {
       page->press(Qt::Key_Tab);
-    } else if (how == "Enter" || how == "F2") {
+    } else if (how == u"Enter"_s || how == u"F2"_s) {
       page->grid->setCurrentCell(0, 1);
       page->press(Qt::Key_Return);
       QVERIFY(!page->editor());
-      page->press(how == "F2" ? Qt::Key_F2 : Qt::Key_Return);
-    } else if (how == "double click") {
+      page->press(how == u"F2"_s ? Qt::Key_F2 : Qt::Key_Return);
+    } else if (how == u"double click"_s) {
       const QPoint centre = page->grid->visualRect(page->grid->model()->index(0, 1)).center();
       QTest::mouseDClick(page->grid->viewport(), Qt::LeftButton, {}, centre);
     } else {
@@ -161,7 +163,7 @@ class TestFilterGrid : public QObject {
     QLineEdit* editor = page->editor();
     QVERIFY(editor);
     QCOMPARE(page->current(), Cell(0, 1));
-    QCOMPARE(editor->text(), QString("*.txt;*.text"));
+    QCOMPARE(editor->text(), u"*.txt;*.text"_s);
     QCOMPARE(editor->cursorPosition(), 12);
     QVERIFY(!editor->hasSelectedText());
     QCOMPARE(page->focus(), editor);
@@ -174,18 +176,18 @@ class TestFilterGrid : public QObject {
     const auto row = [](const char* name, Qt::Key key, const QString& text, const QString& cell) {
       QTest::newRow(name) << int(key) << text << cell;
     };
-    row("letter", Qt::Key_X, "x", "abx");
-    row("blank", Qt::Key_Space, " ", "ab ");
-    row("star", Qt::Key_Asterisk, "*", "ab*");
+    row("letter", Qt::Key_X, u"x"_s, u"abx"_s);
+    row("blank", Qt::Key_Space, u" "_s, u"ab "_s);
+    row("star", Qt::Key_Asterisk, u"*"_s, u"ab*"_s);
     row("umlaut", Qt::Key_Udiaeresis, QString::fromUtf8("ü"), QString::fromUtf8("abü"));
-    row("Backspace", Qt::Key_Backspace, "", "a");
+    row("Backspace", Qt::Key_Backspace, u""_s, u"a"_s);
   }
 
   void aKeyOnAClosedCellOpensTheEditorAndGoesIntoTheCell() {
     QFETCH(int, key);
     QFETCH(QString, text);
     QFETCH(QString, cell);
-    page->write(0, 0, "ab");
+    page->write(0, 0, u"ab"_s);
     QVERIFY(!page->editor());
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(page->grid, &press);
@@ -198,7 +200,7 @@ class TestFilterGrid : public QObject {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("filter");
     const auto row = [](const char* name, const char* keys, const char* filter) {
-      QTest::newRow(name) << QString(keys) << QString(filter);
+      QTest::newRow(name) << QString::fromUtf8(keys) << QString::fromUtf8(filter);
     };
     row("one row", "Text files\t*.txt", "Text files|*.txt");
     row("two rows", "Text\t*.txt\tAll\t*", "Text|*.txt|All|*");
@@ -212,7 +214,7 @@ class TestFilterGrid : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, filter);
     page->grid->openEditor();
-    const QStringList cells = keys.split('\t');
+    const QStringList cells = keys.split(u'\t');
     for (qsizetype i = 0; i < cells.size(); ++i) {
       if (i > 0) page->press(Qt::Key_Tab);
       page->type(cells[i]);
@@ -235,17 +237,17 @@ class TestFilterGrid : public QObject {
     const QPoint cell = page->grid->visualRect(page->grid->currentIndex()).center();
     QTest::mouseClick(page->grid->viewport(), Qt::LeftButton, {}, cell);
     QTest::qWait(delay);
-    page->type("Text files");
+    page->type(u"Text files"_s);
     QCOMPARE(page->grid->rows()[0].name, std::string("Text files"));
   }
 
   void typingInTheMiddleOfACellKeepsTheCaret() {
     page->grid->openEditor();
-    page->type("ac");
+    page->type(u"ac"_s);
     page->press(Qt::Key_Left);
-    page->type("b");
+    page->type(u"b"_s);
     QCOMPARE(page->editor()->cursorPosition(), 2);
-    page->type("x");
+    page->type(u"x"_s);
     QCOMPARE(page->grid->rows()[0].name, std::string("abxc"));
   }
 
@@ -259,12 +261,12 @@ class TestFilterGrid : public QObject {
   void enterAndEscapeCloseTheEditorKeepingItsText() {
     QFETCH(int, key);
     page->press(Qt::Key_Tab);
-    page->type("*.txt");
+    page->type(u"*.txt"_s);
     page->press(Qt::Key(key));
     QVERIFY(!page->editor());
     QCOMPARE(page->focus(), page->grid);
     QCOMPARE(page->current(), Cell(0, 1));
-    QCOMPARE(page->grid->item(0, 1)->text(), QString("*.txt"));
+    QCOMPARE(page->grid->item(0, 1)->text(), u"*.txt"_s);
   }
 
   void theHeaderIgnoresClicks() {
@@ -280,14 +282,14 @@ class TestFilterGrid : public QObject {
     QCOMPARE(page->grid->selectionModel()->selectedIndexes(), QModelIndexList{page->grid->currentIndex()});
     QVERIFY(!page->editor());
     QCOMPARE(header->sectionSize(0), 85);
-    QCOMPARE(page->grid->horizontalHeaderItem(0)->text(), QString("Filter Name"));
+    QCOMPARE(page->grid->horizontalHeaderItem(0)->text(), u"Filter Name"_s);
   }
 
   void setRowsReplacesEveryCellAndClosesTheEditor() {
-    page->write(0, 0, "Text");
-    page->write(18, 1, "*.bak");
+    page->write(0, 0, u"Text"_s);
+    page->write(18, 1, u"*.bak"_s);
     page->grid->setCurrentCell(9, 1);
-    page->type("typed");
+    page->type(u"typed"_s);
     QSignalSpy changes(page->grid, &QTableWidget::currentCellChanged);
 
     FilterRows rows;
@@ -300,8 +302,8 @@ class TestFilterGrid : public QObject {
     QCOMPARE(changes.size(), 0);
     for (int row = 0; row < filterRowCount; ++row)
       QCOMPARE(QString::fromStdString(page->grid->rows()[row].name + page->grid->rows()[row].pattern),
-               row == 9 ? QString("Backup*.bak") : QString());
-    QCOMPARE(page->grid->horizontalHeaderItem(1)->text(), QString("Filter"));
+               row == 9 ? u"Backup*.bak"_s : QString());
+    QCOMPARE(page->grid->horizontalHeaderItem(1)->text(), u"Filter"_s);
   }
 
   // Typed cell after cell with Tab, the last Tab wrapping back to the first cell.

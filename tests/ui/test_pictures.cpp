@@ -6,6 +6,8 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The pictures of the composer window are built into the program and draw at 32 x 32.
 class TestPictures : public QObject {
   Q_OBJECT
@@ -20,7 +22,7 @@ class TestPictures : public QObject {
 
   void everyPictureLoadsAt32By32() {
     QFETCH(QString, name);
-    QSvgRenderer renderer(":/pictures/" + name + ".svg");
+    QSvgRenderer renderer(u":/pictures/"_s + name + u".svg"_s);
     QVERIFY(renderer.isValid());
     QCOMPARE(renderer.defaultSize(), QSize(32, 32));
 

@@ -10,13 +10,15 @@
 #include <QMimeData>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The Copy action through the application clipboard of the running platform.
 class TestQtClipboard : public QObject {
   Q_OBJECT
 
  private slots:
   void copyReplacesTheClipboardTextWithTheExactBytes() {
-    QGuiApplication::clipboard()->setText("something copied earlier");
+    QGuiApplication::clipboard()->setText(u"something copied earlier"_s);
     ComposerSettings s = defaults();
     s.activeCreator = CreatorKind::InputBox;
     s.inputBox.caption = "Grüße";
@@ -36,8 +38,8 @@ class TestQtClipboard : public QObject {
     copyToClipboard(defaults(), clipboard);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
-    QCOMPARE(data->formats(), QStringList{"text/plain"});
-    QVERIFY(data->text().endsWith("//End MessageBox Creator Code\r\n"));
+    QCOMPARE(data->formats(), QStringList{u"text/plain"_s});
+    QVERIFY(data->text().endsWith(u"//End MessageBox Creator Code\r\n"_s));
   }
 };
 

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ComposerSettings)
 
 // Every preview opened and closed once on a Wayland compositor, where Qt's
@@ -63,7 +65,7 @@ class TestPreviewWayland : public QObject {
     composer.show();
     ModalDialogProbe probe([&](QDialog* dialog) {
       QCOMPARE(dialog->windowTitle() == QStringLiteral("Quillmark 1.0"), errorReport);
-      auto* define = dialog->findChild<QPushButton*>("defineCustomColorsButton");
+      auto* define = dialog->findChild<QPushButton*>(u"defineCustomColorsButton"_s);
       if (define && define->isEnabled()) define->click();
     });
     runReportingErrors([&] { showPreview(settings, &composer); });

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Under X11: what the window manager reads as the title of the input box (Qt
 // would write the program's name for an empty title).
 class TestPreviewX11 : public QObject {
@@ -17,22 +19,21 @@ class TestPreviewX11 : public QObject {
 
   static QString titleProperties(QWidget* window) {
     QProcess xprop;
-    xprop.start("xprop", {"-id", QString::number(window->winId()), "WM_NAME", "_NET_WM_NAME"});
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"WM_NAME"_s, u"_NET_WM_NAME"_s});
     if (!xprop.waitForFinished(10000)) return QStringLiteral("xprop did not finish");
     return QString::fromUtf8(xprop.readAllStandardOutput());
   }
 
  private slots:
   void initTestCase() {
-    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server (run under xvfb-run)");
+    if (QGuiApplication::platformName() != u"xcb"_s) QSKIP("needs an X server (run under xvfb-run)");
   }
 
   void theInputBoxTitleBarShowsTheCaptionExactly_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("properties");
     QTest::newRow("empty") << QString() << "WM_NAME(STRING) = \n_NET_WM_NAME(UTF8_STRING) = \n";
-    QTest::newRow("text") << QString("Confirm")
-                          << "WM_NAME(STRING) = \"Confirm\"\n_NET_WM_NAME(UTF8_STRING) = \"Confirm\"\n";
+    QTest::newRow("text") << u"Confirm"_s << "WM_NAME(STRING) = \"Confirm\"\n_NET_WM_NAME(UTF8_STRING) = \"Confirm\"\n";
   }
   void theInputBoxTitleBarShowsTheCaptionExactly() {
     QFETCH(QString, caption);

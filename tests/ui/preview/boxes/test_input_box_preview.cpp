@@ -15,6 +15,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 // "&Test" with the input-box creator: the program's own input box.
 class TestInputBoxPreview : public QObject {
   Q_OBJECT
@@ -37,18 +39,18 @@ class TestInputBoxPreview : public QObject {
       const QFontMetrics metrics(box->font());
       QCOMPARE(box->font().pixelSize(), 11);  // MulDiv(8, 96, 72)
       const InputBoxLayout layout = inputBoxLayout(dialogUnits(
-          metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), metrics.height()));
-      auto* label = box->findChild<QLabel*>("promptLabel");
-      auto* edit = box->findChild<QLineEdit*>("answerEdit");
+          metrics.horizontalAdvance(u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"_s), metrics.height()));
+      auto* label = box->findChild<QLabel*>(u"promptLabel"_s);
+      auto* edit = box->findChild<QLineEdit*>(u"answerEdit"_s);
       QCOMPARE(box->size(), layout.clientSize);
       QCOMPARE(box->minimumSize(), box->maximumSize());
       QCOMPARE(label->pos(), layout.promptPosition);
       QCOMPARE(label->text(), QStringLiteral("Your name:"));
       QCOMPARE(edit->pos(), layout.editPosition);
       QCOMPARE(edit->width(), layout.editWidth);
-      QCOMPARE(box->findChild<QPushButton*>("okButton")->geometry(), layout.okButton);
-      QCOMPARE(box->findChild<QPushButton*>("cancelButton")->geometry(), layout.cancelButton);
-      QVERIFY(box->findChild<QPushButton*>("okButton")->isDefault());
+      QCOMPARE(box->findChild<QPushButton*>(u"okButton"_s)->geometry(), layout.okButton);
+      QCOMPARE(box->findChild<QPushButton*>(u"cancelButton"_s)->geometry(), layout.cancelButton);
+      QVERIFY(box->findChild<QPushButton*>(u"okButton"_s)->isDefault());
       QCOMPARE(edit->text(), QStringLiteral("Guest"));
       QCOMPARE(edit->selectedText(), QStringLiteral("Guest"));
       QCOMPARE(box->focusWidget(), edit);
@@ -60,22 +62,22 @@ class TestInputBoxPreview : public QObject {
   void okReturnsTheTextOtherwiseTheDefault_data() {
     QTest::addColumn<QString>("closing");
     QTest::addColumn<QString>("result");
-    QTest::newRow("OK") << QString("okButton") << "Typed";
-    QTest::newRow("Enter") << QString("enter") << "Typed";
-    QTest::newRow("Cancel") << QString("cancelButton") << "Guest";
-    QTest::newRow("Escape") << QString("escape") << "Guest";
-    QTest::newRow("close box") << QString("close") << "Guest";
+    QTest::newRow("OK") << u"okButton"_s << "Typed";
+    QTest::newRow("Enter") << u"enter"_s << "Typed";
+    QTest::newRow("Cancel") << u"cancelButton"_s << "Guest";
+    QTest::newRow("Escape") << u"escape"_s << "Guest";
+    QTest::newRow("close box") << u"close"_s << "Guest";
   }
   void okReturnsTheTextOtherwiseTheDefault() {
     QFETCH(QString, closing);
     QFETCH(QString, result);
-    const QString typed = answer({"", "", "Guest"}, [&](QDialog* box) {
-      QTest::keyClicks(box->findChild<QLineEdit*>("answerEdit"), "Typed");
-      if (closing == "enter")
+    const QString typed = answer({u""_s, u""_s, u"Guest"_s}, [&](QDialog* box) {
+      QTest::keyClicks(box->findChild<QLineEdit*>(u"answerEdit"_s), u"Typed"_s);
+      if (closing == u"enter"_s)
         QTest::keyClick(box->focusWidget(), Qt::Key_Return);
-      else if (closing == "escape")
+      else if (closing == u"escape"_s)
         QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
-      else if (closing == "close")
+      else if (closing == u"close"_s)
         box->close();
       else
         box->findChild<QPushButton*>(closing)->click();
@@ -85,12 +87,13 @@ class TestInputBoxPreview : public QObject {
   }
 
   void theAmpersandMarksTheAccessKeyOfTheEditField() {
-    answer({"", "&Name:", ""}, [](QDialog* box) {
-      box->findChild<QPushButton*>("cancelButton")->setFocus();
+    answer({u""_s, u"&Name:"_s, u""_s}, [](QDialog* box) {
+      box->findChild<QPushButton*>(u"cancelButton"_s)->setFocus();
       QTest::keyClick(box, Qt::Key_N, Qt::AltModifier);
-      QCOMPARE(QApplication::focusWidget(), box->findChild<QLineEdit*>("answerEdit"));
+      QCOMPARE(QApplication::focusWidget(), box->findChild<QLineEdit*>(u"answerEdit"_s));
     });
-    answer({"", "Trailing&", ""}, [](QDialog* box) { QVERIFY(box->findChild<QLabel*>("promptLabel")->isVisible()); });
+    answer({u""_s, u"Trailing&"_s, u""_s},
+           [](QDialog* box) { QVERIFY(box->findChild<QLabel*>(u"promptLabel"_s)->isVisible()); });
   }
 
   // Typing never makes the answer longer than 255 characters; a longer default
@@ -101,11 +104,12 @@ class TestInputBoxPreview : public QObject {
     QTest::addColumn<int>("backspaces");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
-    QTest::newRow("empty default") << QString() << false << 0 << QString(300, 'x') << QString(255, 'x');
-    QTest::newRow("short default") << "abc" << false << 0 << QString(300, 'x') << "abc" + QString(252, 'x');
-    QTest::newRow("long default kept") << QString(300, 'y') << false << 0 << QString() << QString(300, 'y');
-    QTest::newRow("long default cannot grow") << QString(300, 'y') << false << 2 << "zz" << QString(298, 'y');
-    QTest::newRow("long default replaced") << QString(300, 'y') << true << 0 << QString(300, 'x') << QString(255, 'x');
+    QTest::newRow("empty default") << QString() << false << 0 << QString(300, u'x') << QString(255, u'x');
+    QTest::newRow("short default") << "abc" << false << 0 << QString(300, u'x') << u"abc"_s + QString(252, u'x');
+    QTest::newRow("long default kept") << QString(300, u'y') << false << 0 << QString() << QString(300, u'y');
+    QTest::newRow("long default cannot grow") << QString(300, u'y') << false << 2 << "zz" << QString(298, u'y');
+    QTest::newRow("long default replaced")
+        << QString(300, u'y') << true << 0 << QString(300, u'x') << QString(255, u'x');
   }
   void typingStopsAt255CharactersButALongerDefaultIsKept() {
     QFETCH(QString, defaultText);
@@ -113,15 +117,15 @@ class TestInputBoxPreview : public QObject {
     QFETCH(int, backspaces);
     QFETCH(QString, typed);
     QFETCH(QString, result);
-    const QString answered = answer({"", "", defaultText}, [&](QDialog* box) {
-      auto* edit = box->findChild<QLineEdit*>("answerEdit");
+    const QString answered = answer({u""_s, u""_s, defaultText}, [&](QDialog* box) {
+      auto* edit = box->findChild<QLineEdit*>(u"answerEdit"_s);
       if (selectAll)
         edit->selectAll();
       else
         edit->end(false);
       for (int i = 0; i < backspaces; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
       QTest::keyClicks(edit, typed);
-      box->findChild<QPushButton*>("okButton")->click();
+      box->findChild<QPushButton*>(u"okButton"_s)->click();
     });
     QCOMPARE(answered, result);
   }

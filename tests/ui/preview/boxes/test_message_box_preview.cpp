@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ButtonChoice)
 
 // "&Test" with the message-box creator: the box as a user sees it.
@@ -64,16 +66,17 @@ class TestMessageBoxPreview : public QObject {
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QString>("defaultButton");
     QTest::addColumn<QString>("escapeButton");  // empty: Escape and the close box do nothing
-    QTest::newRow("OK_OK") << ButtonChoice::OK_OK << QStringList{"OK"} << QString("OK") << "OK";
-    QTest::newRow("Cancel_OKCancel") << ButtonChoice::Cancel_OKCancel << QStringList{"OK", "Cancel"}
-                                     << QString("Cancel") << "Cancel";
-    QTest::newRow("No_YesNoCancel") << ButtonChoice::No_YesNoCancel << QStringList{"&Yes", "&No", "Cancel"}
-                                    << QString("&No") << "Cancel";
-    QTest::newRow("Yes_YesNo") << ButtonChoice::Yes_YesNo << QStringList{"&Yes", "&No"} << QString("&Yes") << "";
-    QTest::newRow("Ignore_AbortRetryIgnore") << ButtonChoice::Ignore_AbortRetryIgnore
-                                             << QStringList{"&Abort", "&Retry", "&Ignore"} << QString("&Ignore") << "";
-    QTest::newRow("Retry_RetryCancel") << ButtonChoice::Retry_RetryCancel << QStringList{"&Retry", "Cancel"}
-                                       << QString("&Retry") << "Cancel";
+    QTest::newRow("OK_OK") << ButtonChoice::OK_OK << QStringList{u"OK"_s} << u"OK"_s << "OK";
+    QTest::newRow("Cancel_OKCancel") << ButtonChoice::Cancel_OKCancel << QStringList{u"OK"_s, u"Cancel"_s}
+                                     << u"Cancel"_s << "Cancel";
+    QTest::newRow("No_YesNoCancel") << ButtonChoice::No_YesNoCancel << QStringList{u"&Yes"_s, u"&No"_s, u"Cancel"_s}
+                                    << u"&No"_s << "Cancel";
+    QTest::newRow("Yes_YesNo") << ButtonChoice::Yes_YesNo << QStringList{u"&Yes"_s, u"&No"_s} << u"&Yes"_s << "";
+    QTest::newRow("Ignore_AbortRetryIgnore")
+        << ButtonChoice::Ignore_AbortRetryIgnore << QStringList{u"&Abort"_s, u"&Retry"_s, u"&Ignore"_s} << u"&Ignore"_s
+        << "";
+    QTest::newRow("Retry_RetryCancel") << ButtonChoice::Retry_RetryCancel << QStringList{u"&Retry"_s, u"Cancel"_s}
+                                       << u"&Retry"_s << "Cancel";
   }
   void buttonsInTheirOrderWithDefaultAndEscape() {
     QFETCH(ButtonChoice, choice);
@@ -104,7 +107,7 @@ class TestMessageBoxPreview : public QObject {
       QCOMPARE(box->text(), QStringLiteral("Three\nlines\n<b>not bold</b>"));
       QCOMPARE(box->icon(), QMessageBox::Question);
       // A screen reader names the icon by its kind.
-      QCOMPARE(box->findChild<QLabel*>("qt_msgboxex_icon_label")->accessibleName(), QStringLiteral("Question"));
+      QCOMPARE(box->findChild<QLabel*>(u"qt_msgboxex_icon_label"_s)->accessibleName(), QStringLiteral("Question"));
       QVERIFY(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     });
   }

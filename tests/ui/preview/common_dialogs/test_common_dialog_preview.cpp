@@ -22,6 +22,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(DialogKind)
 
 // "&Test" with the common-dialog creator for the file, font and colour kinds:
@@ -51,7 +53,7 @@ class TestCommonDialogPreview : public QObject {
 
   // The names that the file dialog's list shows, in alphabetical order.
   static QStringList listedNames(QDialog* dialog) {
-    auto* view = dialog->findChild<QListView*>("listView");
+    auto* view = dialog->findChild<QListView*>(u"listView"_s);
     QStringList names;
     for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
       names << view->model()->index(row, 0, view->rootIndex()).data().toString();
@@ -105,8 +107,8 @@ class TestCommonDialogPreview : public QObject {
       QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
       QCOMPARE(dialog->defaultSuffix(), filled ? QStringLiteral("txt") : QString());
       QCOMPARE(dialog->directory().absolutePath(), QDir::currentPath());
-      const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-      QCOMPARE(comboTexts(types), filled ? QStringList({"Text files", "All files"}) : QStringList());
+      const auto* types = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
+      QCOMPARE(comboTexts(types), filled ? QStringList({u"Text files"_s, u"All files"_s}) : QStringList());
       QCOMPARE(types->currentIndex(), filled ? 0 : -1);
     });
   }
@@ -117,7 +119,7 @@ class TestCommonDialogPreview : public QObject {
     QTemporaryDir folder;
     for (const char* name : {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain"})
       QVERIFY(QFile(folder.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
-    QVERIFY(QDir(folder.path()).mkdir("sub.dir"));
+    QVERIFY(QDir(folder.path()).mkdir(u"sub.dir"_s));
     const QString workingDirectory = QDir::currentPath();
     QDir::setCurrent(folder.path());
     CommonDialogSettings settings;
@@ -129,12 +131,14 @@ class TestCommonDialogPreview : public QObject {
     fileDialogSettings(settings, DialogKind::Open).filters[4] = {"An empty pattern ends the list", ""};
     fileDialogSettings(settings, DialogKind::Open).filters[5] = {"Never offered", "*"};
     preview(settings, [](QDialog* dialog) {
-      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-      QCOMPARE(comboTexts(types), QStringList({"Backups (old)", "\"Quoted\" \\ name", " Blank ", "All files"}));
-      const QList<QStringList> shown = {{"a.bäk", "sub.dir"},
-                                        {"c.(a)", "my file 1.txt", "sub.dir"},
-                                        {"sub.dir"},
-                                        {"a.bäk", "b.bak", "c.(a)", "my file 1.txt", "myfile.txt", "plain", "sub.dir"}};
+      auto* types = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
+      QCOMPARE(comboTexts(types),
+               QStringList({u"Backups (old)"_s, u"\"Quoted\" \\ name"_s, u" Blank "_s, u"All files"_s}));
+      const QList<QStringList> shown = {
+          {u"a.bäk"_s, u"sub.dir"_s},
+          {u"c.(a)"_s, u"my file 1.txt"_s, u"sub.dir"_s},
+          {u"sub.dir"_s},
+          {u"a.bäk"_s, u"b.bak"_s, u"c.(a)"_s, u"my file 1.txt"_s, u"myfile.txt"_s, u"plain"_s, u"sub.dir"_s}};
       for (int row = 0; row < shown.size(); ++row) {
         types->setFocus();
         if (row > 0) QTest::keyClick(types, Qt::Key_Down);
@@ -199,15 +203,15 @@ class TestCommonDialogPreview : public QObject {
     preview(settings, [](QDialog* shown) {
       auto* dialog = qobject_cast<QFontDialog*>(shown);
       QVERIFY(dialog);
-      QCOMPARE(dialog->currentFont().family(), installedFontFamily("MS Sans Serif"));
+      QCOMPARE(dialog->currentFont().family(), installedFontFamily(u"MS Sans Serif"_s));
       QCOMPARE(dialog->currentFont().pointSize(), 8);
       QVERIFY(!dialog->testOption(QFontDialog::ScalableFonts));
-      auto* colors = dialog->findChild<QComboBox*>("fontColorList");
+      auto* colors = dialog->findChild<QComboBox*>(u"fontColorList"_s);
       QVERIFY(colors && qobject_cast<QGroupBox*>(colors->parentWidget()));
       QCOMPARE(colors->count(), 16);
       QCOMPARE(colors->currentText(), QStringLiteral("Black"));
-      colors->setCurrentIndex(colors->findText("Red"));
-      QCOMPARE(dialog->findChild<QWidget*>("qt_fontDialog_sampleEdit")->palette().color(QPalette::Text),
+      colors->setCurrentIndex(colors->findText(u"Red"_s));
+      QCOMPARE(dialog->findChild<QWidget*>(u"qt_fontDialog_sampleEdit"_s)->palette().color(QPalette::Text),
                QColor(255, 0, 0));
     });
   }
@@ -222,7 +226,7 @@ class TestCommonDialogPreview : public QObject {
       for (int i = 0; i < QColorDialog::customCount(); ++i) QCOMPARE(QColorDialog::customColor(i), QColor(Qt::white));
       QCOMPARE(dialog->currentColor(), QColor(Qt::black));
       QVERIFY(!definitionShown(dialog));
-      QVERIFY(!dialog->findChild<QPushButton*>("defineCustomColorsButton")->isEnabled());
+      QVERIFY(!dialog->findChild<QPushButton*>(u"defineCustomColorsButton"_s)->isEnabled());
     });
   }
 
@@ -231,7 +235,7 @@ class TestCommonDialogPreview : public QObject {
     settings.activeDialog = DialogKind::Color;
     settings.allowCustomColors = true;
     preview(settings, [](QDialog* dialog) {
-      auto* define = dialog->findChild<QPushButton*>("defineCustomColorsButton");
+      auto* define = dialog->findChild<QPushButton*>(u"defineCustomColorsButton"_s);
       QVERIFY(!definitionShown(dialog));
       QVERIFY(define->isEnabled());
       define->click();

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(DialogKind)
 Q_DECLARE_METATYPE(FileDialogMode)
 
@@ -47,8 +49,8 @@ class TestFileDialogRequest : public QObject {
     QCOMPARE(request.mode, mode);
     QCOMPARE(request.picturePane, picturePane);
     QCOMPARE(request.title, title);
-    QCOMPARE(request.defaultExtension.value_or("absent"), defaultExtension);
-    const std::vector<FileFilter> saveTypes{{"Text files", "*.txt"}, {"All files", "*.*"}};
+    QCOMPARE(request.defaultExtension.value_or(u"absent"_s), defaultExtension);
+    const std::vector<FileFilter> saveTypes{{u"Text files"_s, u"*.txt"_s}, {u"All files"_s, u"*.*"_s}};
     QCOMPARE(request.filters, kind == DialogKind::Save ? saveTypes : std::vector<FileFilter>{});
   }
 };

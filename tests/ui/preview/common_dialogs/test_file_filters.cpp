@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Filters = std::vector<FileFilter>;
 Q_DECLARE_METATYPE(Filters)
 
@@ -18,13 +20,13 @@ class TestFileFilters : public QObject {
     QTest::addColumn<Filters>("filters");
     QTest::newRow("empty") << "" << Filters{};
     QTest::newRow("two pairs") << "Text files|*.txt|All files|*.*"
-                               << Filters{{"Text files", "*.txt"}, {"All files", "*.*"}};
+                               << Filters{{u"Text files"_s, u"*.txt"_s}, {u"All files"_s, u"*.*"_s}};
     QTest::newRow("name without pattern") << "Pictures|" << Filters{};
     QTest::newRow("bar inside a name shifts the pairs")
-        << "Te|xt|*.txt|All|*.*" << Filters{{"Te", "xt"}, {"*.txt", "All"}};
+        << "Te|xt|*.txt|All|*.*" << Filters{{u"Te"_s, u"xt"_s}, {u"*.txt"_s, u"All"_s}};
     QTest::newRow("bar inside a pattern")
-        << "Text|*.txt|*.log|Logs|*.log" << Filters{{"Text", "*.txt"}, {"*.log", "Logs"}};
-    QTest::newRow("empty pattern ends the list") << "A|*.a||B|*.b" << Filters{{"A", "*.a"}};
+        << "Text|*.txt|*.log|Logs|*.log" << Filters{{u"Text"_s, u"*.txt"_s}, {u"*.log"_s, u"Logs"_s}};
+    QTest::newRow("empty pattern ends the list") << "A|*.a||B|*.b" << Filters{{u"A"_s, u"*.a"_s}};
   }
   void fileFiltersFollowTheTerminatorRule() {
     QFETCH(QString, filterText);

@@ -24,6 +24,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 // The font and print previews against a CUPS server of the test's own. The program's
 // current printer lasts for the process: what holds before its first use is checked
 // when the test starts; each slot then sets up the printers it needs itself.
@@ -57,7 +59,7 @@ class TestPrinterPreview : public QObject {
   }
 
   static void choosePrinter(QDialog* dialog, const QString& printer) {
-    auto* printers = dialog->findChild<QComboBox*>("printers");
+    auto* printers = dialog->findChild<QComboBox*>(u"printers"_s);
     QVERIFY(printers);
     printers->setCurrentIndex(printers->findText(printer));
     QCOMPARE(printers->currentText(), printer);
@@ -84,13 +86,13 @@ class TestPrinterPreview : public QObject {
     QVERIFY2(cups_.error().isEmpty(), qPrintable(cups_.error()));
     const QString noDefault = QStringLiteral("There is no default printer currently selected");
     for (const bool withQueue : {false, true}) {
-      if (withQueue) QVERIFY2(cups_.addQueue("QuillmarkTest"), qPrintable(cups_.error()));
+      if (withQueue) QVERIFY2(cups_.addQueue(u"QuillmarkTest"_s), qPrintable(cups_.error()));
       QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), noDefault);
       QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), noDefault);
       QCOMPARE(outcome(printPreview(false)), noDefault);
       QCOMPARE(outcome(fontPreview(FontDevice::ScreenFontsOnly)), QStringLiteral("dialog"));
     }
-    QVERIFY2(cups_.setDefault("QuillmarkTest"), qPrintable(cups_.error()));
+    QVERIFY2(cups_.setDefault(u"QuillmarkTest"_s), qPrintable(cups_.error()));
     QCOMPARE(outcome(fontPreview(FontDevice::AllFonts)), QStringLiteral("dialog"));
     QCOMPARE(currentPrinter().printerName(), QStringLiteral("QuillmarkTest"));
   }
@@ -129,15 +131,15 @@ class TestPrinterPreview : public QObject {
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
       QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
       QCOMPARE(dialog->printRange(), QAbstractPrintDialog::AllPages);
-      auto* printers = dialog->findChild<QComboBox*>("printers");
+      auto* printers = dialog->findChild<QComboBox*>(u"printers"_s);
       QCOMPARE(printers->currentText(), current);
-      QCOMPARE(printers->findText("Print to File (PDF)") >= 0, allowPrintToFile);
+      QCOMPARE(printers->findText(u"Print to File (PDF)"_s) >= 0, allowPrintToFile);
       // Whatever printer the user picks, only "All" stays available.
       for (const char* printer : {"QuillmarkTest", "Second", "QuillmarkTest"}) {
-        choosePrinter(dialog, printer);
-        QVERIFY(dialog->findChild<QRadioButton*>("printAll")->isChecked());
+        choosePrinter(dialog, QString::fromLatin1(printer));
+        QVERIFY(dialog->findChild<QRadioButton*>(u"printAll"_s)->isChecked());
         for (const char* unavailable : {"printRange", "pagesRadioButton", "printSelection"}) {
-          auto* choice = dialog->findChild<QRadioButton*>(unavailable);
+          auto* choice = dialog->findChild<QRadioButton*>(QString::fromLatin1(unavailable));
           QVERIFY2(!choice->isEnabled() || choice->isHidden(), unavailable);
         }
       }
@@ -149,8 +151,8 @@ class TestPrinterPreview : public QObject {
     makeCurrent(QStringLiteral("Second"));
     QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), QStringLiteral("dialog"));
     outcome(printPreview(false), [](QDialog* dialog) {
-      QCOMPARE(dialog->findChild<QComboBox*>("printers")->currentText(), QStringLiteral("Second"));
-      choosePrinter(dialog, "QuillmarkTest");
+      QCOMPARE(dialog->findChild<QComboBox*>(u"printers"_s)->currentText(), QStringLiteral("Second"));
+      choosePrinter(dialog, u"QuillmarkTest"_s);
       dialog->reject();
     });
     QCOMPARE(currentPrinter().printerName(), QStringLiteral("Second"));
@@ -160,8 +162,8 @@ class TestPrinterPreview : public QObject {
     makeCurrent(QStringLiteral("Second"));
     QTemporaryDir output;
     outcome(printPreview(true), [&](QDialog* dialog) {
-      choosePrinter(dialog, "Print to File (PDF)");
-      dialog->findChild<QLineEdit*>("filename")->setText(output.filePath("out.pdf"));
+      choosePrinter(dialog, u"Print to File (PDF)"_s);
+      dialog->findChild<QLineEdit*>(u"filename"_s)->setText(output.filePath(u"out.pdf"_s));
       confirm(dialog);
     });
     QCOMPARE(currentPrinter().printerName(), QStringLiteral("Second"));
@@ -170,7 +172,7 @@ class TestPrinterPreview : public QObject {
 
   void aRemovedPrinterIsNotValidForTheFontPreview() {
     makeCurrent(QStringLiteral("Second"));
-    QVERIFY2(cups_.removeQueue("Second"), qPrintable(cups_.error()));
+    QVERIFY2(cups_.removeQueue(u"Second"_s), qPrintable(cups_.error()));
     QCOMPARE(outcome(fontPreview(FontDevice::PrinterFontsOnly)), QStringLiteral("Printer selected is not valid"));
     QCOMPARE(outcome(fontPreview(FontDevice::ScreenFontsOnly)), QStringLiteral("dialog"));
   }

@@ -100,37 +100,37 @@ class TestPictureLoader : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(QFile::copy(fixture("bitmap.bmp"), inFolder("UPPER.BMP")));
-    QVERIFY(QFile::copy(fixture("drawing.emf"), inFolder("drawing-emf.wmf")));
-    QVERIFY(QDir(folder_.path()).mkdir("folder.bmp"));
-    QCOMPARE(::mkfifo(QFile::encodeName(inFolder("fifo.bmp")).constData(), 0600), 0);
+    QVERIFY(QFile::copy(fixture(u"bitmap.bmp"_s), inFolder(u"UPPER.BMP"_s)));
+    QVERIFY(QFile::copy(fixture(u"drawing.emf"_s), inFolder(u"drawing-emf.wmf"_s)));
+    QVERIFY(QDir(folder_.path()).mkdir(u"folder.bmp"_s));
+    QCOMPARE(::mkfifo(QFile::encodeName(inFolder(u"fifo.bmp"_s)).constData(), 0600), 0);
     QCOMPARE(::mkfifo(QFile::encodeName(bait()).constData(), 0600), 0);
   }
 
   void picturesLoadAtTheirSizeAndAnythingElseNot_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");  // empty: nothing loaded
-    QTest::newRow("bitmap") << fixture("bitmap.bmp") << QSize(40, 30);
-    QTest::newRow("extension in capitals") << inFolder("UPPER.BMP") << QSize(40, 30);
-    QTest::newRow("icon") << fixture("icon.ico") << QSize(16, 16);
-    QTest::newRow("WMF: placeable frame at 96 dpi") << fixture("drawing.wmf") << QSize(192, 96);
-    QTest::newRow("EMF: frame in 0.01 mm at 96 dpi") << fixture("drawing.emf") << QSize(227, 113);
-    QTest::newRow("text file") << fixture("notes.txt") << QSize();
-    QTest::newRow("JPEG") << fixture("photo.jpg") << QSize();
-    QTest::newRow("JPEG named .bmp") << fixture("photo-named.bmp") << QSize();
-    QTest::newRow("truncated bitmap") << fixture("bitmap-truncated.bmp") << QSize();
-    QTest::newRow("bitmap claiming 100000 x 100000") << fixture("bitmap-huge.bmp") << QSize();
-    QTest::newRow("truncated icon") << fixture("icon-truncated.ico") << QSize();
-    QTest::newRow("truncated WMF") << fixture("drawing-truncated.wmf") << QSize();
-    QTest::newRow("WMF claiming a 4 GB record") << fixture("drawing-max-record.wmf") << QSize();
-    QTest::newRow("WMF record larger than the file") << fixture("drawing-record-size.wmf") << QSize();
-    QTest::newRow("WMF without placeable header") << fixture("drawing-unplaceable.wmf") << QSize();
-    QTest::newRow("truncated EMF") << fixture("drawing-truncated.emf") << QSize();
-    QTest::newRow("EMF record larger than the file") << fixture("drawing-record-size.emf") << QSize();
-    QTest::newRow("EMF named .wmf") << inFolder("drawing-emf.wmf") << QSize();
-    QTest::newRow("folder") << inFolder("folder.bmp") << QSize();
-    QTest::newRow("FIFO") << inFolder("fifo.bmp") << QSize();
-    QTest::newRow("missing") << inFolder("missing.bmp") << QSize();
+    QTest::newRow("bitmap") << fixture(u"bitmap.bmp"_s) << QSize(40, 30);
+    QTest::newRow("extension in capitals") << inFolder(u"UPPER.BMP"_s) << QSize(40, 30);
+    QTest::newRow("icon") << fixture(u"icon.ico"_s) << QSize(16, 16);
+    QTest::newRow("WMF: placeable frame at 96 dpi") << fixture(u"drawing.wmf"_s) << QSize(192, 96);
+    QTest::newRow("EMF: frame in 0.01 mm at 96 dpi") << fixture(u"drawing.emf"_s) << QSize(227, 113);
+    QTest::newRow("text file") << fixture(u"notes.txt"_s) << QSize();
+    QTest::newRow("JPEG") << fixture(u"photo.jpg"_s) << QSize();
+    QTest::newRow("JPEG named .bmp") << fixture(u"photo-named.bmp"_s) << QSize();
+    QTest::newRow("truncated bitmap") << fixture(u"bitmap-truncated.bmp"_s) << QSize();
+    QTest::newRow("bitmap claiming 100000 x 100000") << fixture(u"bitmap-huge.bmp"_s) << QSize();
+    QTest::newRow("truncated icon") << fixture(u"icon-truncated.ico"_s) << QSize();
+    QTest::newRow("truncated WMF") << fixture(u"drawing-truncated.wmf"_s) << QSize();
+    QTest::newRow("WMF claiming a 4 GB record") << fixture(u"drawing-max-record.wmf"_s) << QSize();
+    QTest::newRow("WMF record larger than the file") << fixture(u"drawing-record-size.wmf"_s) << QSize();
+    QTest::newRow("WMF without placeable header") << fixture(u"drawing-unplaceable.wmf"_s) << QSize();
+    QTest::newRow("truncated EMF") << fixture(u"drawing-truncated.emf"_s) << QSize();
+    QTest::newRow("EMF record larger than the file") << fixture(u"drawing-record-size.emf"_s) << QSize();
+    QTest::newRow("EMF named .wmf") << inFolder(u"drawing-emf.wmf"_s) << QSize();
+    QTest::newRow("folder") << inFolder(u"folder.bmp"_s) << QSize();
+    QTest::newRow("FIFO") << inFolder(u"fifo.bmp"_s) << QSize();
+    QTest::newRow("missing") << inFolder(u"missing.bmp"_s) << QSize();
     QTest::newRow("empty path") << QString() << QSize();
   }
   void picturesLoadAtTheirSizeAndAnythingElseNot() {
@@ -171,7 +171,7 @@ class TestPictureLoader : public QObject {
     const std::optional<Picture> picture = converted(*openPictureFile(hostile.fileName()));
     QCOMPARE(picture.has_value(), shown);
     qint64 milliseconds = 0;
-    const std::optional<Picture> next = converted({*openPictureFile(fixture("drawing.emf"))}, &milliseconds);
+    const std::optional<Picture> next = converted({*openPictureFile(fixture(u"drawing.emf"_s))}, &milliseconds);
     QVERIFY(next);
     QVERIFY2(milliseconds < 1000, qPrintable(QString::number(milliseconds)));
     rusage usage{};
@@ -182,9 +182,9 @@ class TestPictureLoader : public QObject {
   // A newer conversion ends the older one, whose callback is never called.
   void newerConversionEndsTheOlder() {
     bool olderAnswered = false;
-    converter_.convert(*openPictureFile(fixture("records1000.emf")), 96, QSize(400, 300), false,
+    converter_.convert(*openPictureFile(fixture(u"records1000.emf"_s)), 96, QSize(400, 300), false,
                        [&](std::optional<Picture>) { olderAnswered = true; });
-    QVERIFY(converted(*openPictureFile(fixture("bitmap.bmp"))));
+    QVERIFY(converted(*openPictureFile(fixture(u"bitmap.bmp"_s))));
     QTest::qWait(200);
     QVERIFY(!olderAnswered);
   }

@@ -19,6 +19,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(DialogKind)
 
 // The picture pane of the open-picture and save-picture previews: which
@@ -44,21 +46,21 @@ class TestPicturePane : public QObject {
   // Makes `name` the current item of the dialog's list, as a click does, and
   // waits until the pane has followed.
   static void select(QFileDialog* dialog, const QString& name, const QString& label) {
-    auto* list = dialog->findChild<QListView*>("listView");
+    auto* list = dialog->findChild<QListView*>(u"listView"_s);
     const auto item = [&] {
       return list->model()->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, name, 1,
                                   Qt::MatchExactly);
     };
     QTRY_VERIFY(!item().isEmpty());
     list->setCurrentIndex(item().front());
-    QTRY_COMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), label);
+    QTRY_COMPARE(dialog->findChild<QLabel*>(u"PictureLabel"_s)->text(), label);
   }
 
  private slots:
   void initTestCase() {
-    for (const char* name : {"bitmap.bmp", "drawing.wmf", "drawing.emf", "notes.txt"})
+    for (const QString& name : {u"bitmap.bmp"_s, u"drawing.wmf"_s, u"drawing.emf"_s, u"notes.txt"_s})
       QVERIFY(QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, folder_.filePath(name)));
-    QCOMPARE(::mkfifo(QFile::encodeName(folder_.filePath("fifo.bmp")).constData(), 0600), 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(folder_.filePath(u"fifo.bmp"_s)).constData(), 0600), 0);
   }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
@@ -74,21 +76,21 @@ class TestPicturePane : public QObject {
     QFETCH(DialogKind, kind);
     QFETCH(bool, pane);
     preview(kind, [&](QFileDialog* dialog) {
-      auto* panel = dialog->findChild<QWidget*>("PicturePanel");
+      auto* panel = dialog->findChild<QWidget*>(u"PicturePanel"_s);
       QCOMPARE(panel != nullptr, pane);
       if (!pane) return;
       QVERIFY(panel->isVisible());
       // The strip on the right, from 4 pixels below the top to the bottom edge,
       // beside the standard controls.
       QCOMPARE(panel->geometry(), QRect(dialog->width() - panel->width(), 4, panel->width(), dialog->height() - 4));
-      auto* nameField = dialog->findChild<QWidget*>("fileNameEdit");
+      auto* nameField = dialog->findChild<QWidget*>(u"fileNameEdit"_s);
       QVERIFY(nameField->mapTo(dialog, QPoint(nameField->width(), 0)).x() < panel->x());
       for (const char* name : {"PictureLabel", "PreviewButton", "PaintPanel", "PaintBox"})
-        QVERIFY2(panel->findChild<QWidget*>(name), name);
-      QCOMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), QString());
-      QVERIFY(!dialog->findChild<QToolButton*>("PreviewButton")->isEnabled());
-      QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->toolTip(), QStringLiteral("Preview"));
-      QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->accessibleName(), QStringLiteral("Preview"));
+        QVERIFY2(panel->findChild<QWidget*>(QString::fromLatin1(name)), name);
+      QCOMPARE(dialog->findChild<QLabel*>(u"PictureLabel"_s)->text(), QString());
+      QVERIFY(!dialog->findChild<QToolButton*>(u"PreviewButton"_s)->isEnabled());
+      QCOMPARE(dialog->findChild<QToolButton*>(u"PreviewButton"_s)->toolTip(), QStringLiteral("Preview"));
+      QCOMPARE(dialog->findChild<QToolButton*>(u"PreviewButton"_s)->accessibleName(), QStringLiteral("Preview"));
     });
   }
 
@@ -110,25 +112,25 @@ class TestPicturePane : public QObject {
     QFETCH(bool, redCorner);
     QFETCH(bool, typed);
     const bool loaded = !size.isEmpty();
-    const QString label = loaded ? QStringLiteral(" (%1x%2)").arg(size.width()).arg(size.height()) : "Picture:";
+    const QString label = loaded ? QStringLiteral(" (%1x%2)").arg(size.width()).arg(size.height()) : u"Picture:"_s;
     preview(DialogKind::OpenPicture, [&](QFileDialog* dialog) {
       // Starts from the other state, so that the pane is seen to change.
-      select(dialog, loaded ? "notes.txt" : "bitmap.bmp", loaded ? "Picture:" : " (40x30)");
+      select(dialog, loaded ? u"notes.txt"_s : u"bitmap.bmp"_s, loaded ? u"Picture:"_s : u" (40x30)"_s);
       if (typed) {
-        auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
+        auto* nameField = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         nameField->setFocus();
         nameField->selectAll();
         QTest::keyClicks(nameField, file);
-        QTRY_COMPARE(dialog->findChild<QLabel*>("PictureLabel")->text(), label);
+        QTRY_COMPARE(dialog->findChild<QLabel*>(u"PictureLabel"_s)->text(), label);
       } else {
         select(dialog, file, label);
       }
-      QCOMPARE(dialog->findChild<QToolButton*>("PreviewButton")->isEnabled(), loaded);
+      QCOMPARE(dialog->findChild<QToolButton*>(u"PreviewButton"_s)->isEnabled(), loaded);
       // A screen reader reads the size without the blank that spaces it from the caption.
-      QCOMPARE(dialog->findChild<QLabel*>("PictureLabel")->accessibleName(), label.trimmed());
-      auto* box = dialog->findChild<QWidget*>("PaintBox");
+      QCOMPARE(dialog->findChild<QLabel*>(u"PictureLabel"_s)->accessibleName(), label.trimmed());
+      auto* box = dialog->findChild<QWidget*>(u"PaintBox"_s);
       const QImage painted = box->grab().toImage();
       const QRect drawn = loaded ? picturePaintRect(box->size(), size) : box->rect();
       QCOMPARE(painted.pixelColor(drawn.center()) == Qt::red, loaded);
@@ -140,10 +142,10 @@ class TestPicturePane : public QObject {
   // a file stays highlighted keeps it, and so does moving to it (Home).
   void paneShowsTheHighlightedFile() {
     preview(DialogKind::OpenPicture, [&](QFileDialog* dialog) {
-      select(dialog, "bitmap.bmp", " (40x30)");
-      auto* list = dialog->findChild<QListView*>("listView");
-      auto* label = dialog->findChild<QLabel*>("PictureLabel");
-      dialog->findChild<QLineEdit*>("fileNameEdit")->clear();
+      select(dialog, u"bitmap.bmp"_s, u" (40x30)"_s);
+      auto* list = dialog->findChild<QListView*>(u"listView"_s);
+      auto* label = dialog->findChild<QLabel*>(u"PictureLabel"_s);
+      dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->clear();
       QTest::qWait(300);
       QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("bitmap.bmp"));
       QCOMPARE(label->text(), QStringLiteral(" (40x30)"));
@@ -166,7 +168,7 @@ class TestPicturePane : public QObject {
     QFETCH(bool, byButton);
     QFETCH(QSize, size);
     preview(DialogKind::SavePicture, [&](QFileDialog* dialog) {
-      select(dialog, file, file.endsWith(".bmp") ? " (40x30)" : "Picture:");
+      select(dialog, file, file.endsWith(u".bmp"_s) ? u" (40x30)"_s : u"Picture:"_s);
       ModalDialogProbe probe([&](QDialog* form) {
         QCOMPARE(form->windowTitle(), QStringLiteral("Preview"));
         QVERIFY(form->windowFlags().testFlag(Qt::Tool));
@@ -175,9 +177,9 @@ class TestPicturePane : public QObject {
         QVERIFY(!form->isVisible());
       });
       if (byButton)
-        QTest::mouseClick(dialog->findChild<QToolButton*>("PreviewButton"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QToolButton*>(u"PreviewButton"_s), Qt::LeftButton);
       else
-        QTest::mouseDClick(dialog->findChild<QWidget*>("PaintBox"), Qt::LeftButton);
+        QTest::mouseDClick(dialog->findChild<QWidget*>(u"PaintBox"_s), Qt::LeftButton);
       QVERIFY(probe.seen());
     });
   }
