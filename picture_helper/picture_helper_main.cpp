@@ -36,7 +36,7 @@ namespace {
 // The picture file behind `descriptor`, read into `file` (whose memory is
 // reused from one picture to the next); false for anything but a regular
 // file within the ceiling.
-bool openPictureFile(int descriptor, QByteArray& file) {
+bool readPictureFile(int descriptor, QByteArray& file) {
   struct stat status {};
   if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxPictureFileBytes) return false;
   file.resize(status.st_size);
@@ -85,7 +85,7 @@ int serve() {
     bool ended = false;
     const std::optional<ReceivedRequest> received = receiveRequest(STDIN_FILENO, ended);
     if (!received) return ended ? 0 : 1;
-    const bool read = openPictureFile(received->file, file);
+    const bool read = readPictureFile(received->file, file);
     close(received->file);
     if (!answer(reply, read ? rasterisePicture(received->request, file) : Raster{})) return 1;
   }

@@ -100,7 +100,7 @@ void PictureConverter::startSpares() {
   if (ready_.size() >= spareCount) return;
   int sockets[2];
   if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) return;
-  auto requests = std::make_shared<const FileDescriptor>(sockets[0]);
+  auto requests = std::make_unique<const FileDescriptor>(sockets[0]);
   const FileDescriptor helperEnd(sockets[1]);
   auto spare = std::make_unique<QProcess>();
   // The helper's input is its end of the socket; it leads a process group of

@@ -47,7 +47,7 @@ class PictureConverter : public QObject {
   struct Helper {
     std::unique_ptr<QProcess> process;
     // The program's end of the socket the helper receives its requests on.
-    std::shared_ptr<const FileDescriptor> requests;
+    std::unique_ptr<const FileDescriptor> requests;
     int answered = 0;
   };
 
