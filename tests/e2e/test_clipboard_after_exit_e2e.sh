@@ -23,11 +23,15 @@ fail() {
   exit 1
 }
 
-# The clipboard keepers serving this display.
+# The clipboard keepers serving this display. The tests of the other variants run at the
+# same time with keepers of their own, on other displays: those are skipped, and skipping
+# one must not make the function fail.
 keepers() {
   local keeper
   for keeper in $(pgrep -f "^$(dirname "$program")/quillmark-clipboard-keeper\$" || true); do
-    tr '\0' '\n' <"/proc/$keeper/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "$keeper"
+    if tr '\0' '\n' <"/proc/$keeper/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY"; then
+      echo "$keeper"
+    fi
   done
 }
 # Whether process $1 has ended (a zombie has ended too: reaping it is its new parent's task).
