@@ -22,6 +22,8 @@ namespace {
 // drawing call, and to hand texts over escaped.
 struct Player {
   wmfFunctionReference device{};
+  wmfMap mapFont = nullptr;
+  wmfStringWidth measureText = nullptr;
   bool mapped = false;
   double originX = 0, originY = 0, scaleX = 0, scaleY = 0;
 
@@ -55,11 +57,29 @@ void wrap(wmfFunctionReference& functions) {
   functions.*Slot = &Noting<Slot>::call;
 }
 
+// The library maps each font the picture creates, and a default font, to a
+// font file as soon as it is made, and FreeType reads a Type 1 font whole
+// (the better part of a millisecond). Only text needs the mapping, so it is
+// made when a text is first measured or drawn in the font.
+void deferMapping(wmfAPI*, wmfFont*) {}
+
+bool mapped(wmfAPI* api, wmfFont* font) {
+  if (!font) return false;
+  // The library clears user_data before it maps a font, and mapping sets it.
+  if (!font->user_data) playerOf(api).mapFont(api, font);
+  return font->user_data && api->err == wmf_E_None;
+}
+
+float measuredText(wmfAPI* api, wmfFont* font, char* text) {
+  return mapped(api, font) ? playerOf(api).measureText(api, font, text) : 0;
+}
+
 void drawEscapedText(wmfAPI* api, wmfDrawText_t* text) {
   Player& player = playerOf(api);
   player.note(*text->dc);
-  const wmfFont* font = text->dc->font;
-  std::string escaped = svgText(text->str ? text->str : "", font ? font->lfCharSet : 0);
+  wmfFont* font = text->dc->font;
+  if (!mapped(api, font)) return;
+  std::string escaped = svgText(text->str ? text->str : "", font->lfCharSet);
   char* stored = text->str;
   text->str = escaped.data();
   player.device.draw_text(api, text);
@@ -116,6 +136,11 @@ std::optional<std::string> wmfToSvg(std::span<const unsigned char> file, const W
   auto& functions = *static_cast<wmfFunctionReference*>(api.get()->function_reference);
   player.device = functions;
   wrapDevice(functions);
+  auto& fonts = *static_cast<wmfFontData*>(api.get()->font_data);
+  player.mapFont = fonts.map;
+  player.measureText = fonts.stringwidth;
+  fonts.map = &deferMapping;
+  fonts.stringwidth = &measuredText;
   api.get()->user_data = &player;
 
   std::vector<unsigned char> contents(file.begin(), file.end());

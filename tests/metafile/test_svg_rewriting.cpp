@@ -37,6 +37,9 @@ class TestSvgRewriting : public QObject {
     QTest::addColumn<QString>("expected");
     QTest::newRow("declarations become attributes") << "<rect\n\tstyle=\"fill:red; stroke-width:1.5\" />"
                                                     << "<rect\n\tfill=\"red\" stroke-width=\"1.5\" />";
+    QTest::newRow("initial values the WMF library states left out")
+        << "<rect style=\"fill-opacity:1.0; fill:red; stroke-dasharray:none; \" />"
+        << "<rect fill=\"red\" />";
     QTest::newRow("other names and texts kept") << "<text font-style=\"normal\">style=\"x\"</text>"
                                                 << "<text font-style=\"normal\">style=\"x\"</text>";
     QTest::newRow("declarations without name or colon dropped") << "<g style=\" :x;fill ; Fill:red;stroke : blue ;\">"
