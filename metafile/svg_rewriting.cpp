@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -24,9 +25,13 @@ bool atInitialValue(std::string_view name, std::string_view value) {
   return (name == "fill-opacity" && value == "1.0") || (name == "stroke-dasharray" && value == "none");
 }
 
-// " name="value"" for each "name:value" of a style's declarations.
-std::string attributes(std::string_view style) {
-  std::string out;
+bool isPropertyName(std::string_view name) {
+  return !name.empty() &&
+         std::all_of(name.begin(), name.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
+}
+
+// Appends ' name="value"' pairs, blank-separated, for each "name:value" of a style's declarations.
+void appendAttributes(std::string& out, std::string_view style) {
   bool first = true;
   while (!style.empty()) {
     const size_t end = std::min(style.find(';'), style.size());
@@ -35,7 +40,7 @@ std::string attributes(std::string_view style) {
     const size_t colon = declaration.find(':');
     if (colon == std::string_view::npos) continue;
     const std::string_view name = trimmed(declaration.substr(0, colon));
-    if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz-") != std::string_view::npos) continue;
+    if (!isPropertyName(name)) continue;
     const std::string_view value = trimmed(declaration.substr(colon + 1));
     if (atInitialValue(name, value)) continue;
     if (!first) out += ' ';
@@ -45,7 +50,6 @@ std::string attributes(std::string_view style) {
     out += value;
     out += '"';
   }
-  return out;
 }
 
 }  // namespace
@@ -71,11 +75,14 @@ std::string withViewBox(std::string_view svg, double x, double y, double width, 
 
 std::string withPresentationAttributes(std::string_view svg) {
   static constexpr std::string_view opening = "style=\"";
+  // The word is sought with a skip table: its first letter is the commonest in the document.
+  static const std::boyer_moore_horspool_searcher searcher(opening.begin(), opening.end());
   std::string out;
   out.reserve(svg.size());
   size_t from = 0;
   for (;;) {
-    const size_t start = svg.find(opening, from);
+    const auto found = std::search(svg.begin() + from, svg.end(), searcher);
+    const size_t start = found == svg.end() ? std::string_view::npos : size_t(found - svg.begin());
     const size_t close = start == std::string_view::npos ? start : svg.find('"', start + opening.size());
     if (close == std::string_view::npos) break;
     // An attribute, not the end of another name such as "font-style".
@@ -84,7 +91,7 @@ std::string withPresentationAttributes(std::string_view svg) {
       continue;
     }
     out += svg.substr(0, start);
-    out += attributes(svg.substr(start + opening.size(), close - start - opening.size()));
+    appendAttributes(out, svg.substr(start + opening.size(), close - start - opening.size()));
     svg.remove_prefix(close + 1);
     from = 0;
   }

@@ -124,6 +124,22 @@ class Api {
   wmfAPI* api_ = nullptr;
 };
 
+// The library writes its SVG piece by piece into this stream, a string; its
+// own memory stream would grow a byte at a time.
+struct Output {
+  std::string text;
+  wmfStream stream{this, &append, &clear};
+
+  static int append(char* piece, void* output) {
+    static_cast<Output*>(output)->text += piece;
+    return 0;
+  }
+  static int clear(void* output) {
+    static_cast<Output*>(output)->text.clear();
+    return 0;
+  }
+};
+
 // The library's drawing coordinates are passed through unchanged.
 constexpr unsigned int identity = 1000;
 
@@ -149,16 +165,15 @@ std::optional<std::string> wmfToSvg(std::span<const unsigned char> file, const W
       wmf_scan(api.get(), 0, &bounds) != wmf_E_None)
     return std::nullopt;
   wmf_svg_t* device = WMF_SVG_GetData(api.get());
-  device->out = wmf_stream_create(api.get(), nullptr);
+  Output output;
+  device->out = &output.stream;
   device->bbox = {{0, 0}, {identity, identity}};
   device->width = identity;
   device->height = identity;
   const bool played = wmf_play(api.get(), 0, &bounds) == wmf_E_None;
-  char* out = nullptr;
-  unsigned long length = 0;
-  wmf_stream_destroy(api.get(), device->out, &out, &length);
-  const std::string svg = out ? withPresentationAttributes(std::string_view(out, length)) : std::string();
-  wmf_free(api.get(), out);
+  // The device must not outlive the stream it writes to.
+  device->out = nullptr;
+  const std::string svg = withPresentationAttributes(output.text);
   if (!played || svg.empty()) return std::nullopt;
 
   const MetafileRect& f = header.frame;
