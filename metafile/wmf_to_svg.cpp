@@ -63,7 +63,7 @@ void wrap(wmfFunctionReference& functions) {
 // made when a text is first measured or drawn in the font.
 void deferMapping(wmfAPI*, wmfFont*) {}
 
-bool mapped(wmfAPI* api, wmfFont* font) {
+bool fontMapped(wmfAPI* api, wmfFont* font) {
   if (!font) return false;
   // The library clears user_data before it maps a font, and mapping sets it.
   if (!font->user_data) playerOf(api).mapFont(api, font);
@@ -71,14 +71,14 @@ bool mapped(wmfAPI* api, wmfFont* font) {
 }
 
 float measuredText(wmfAPI* api, wmfFont* font, char* text) {
-  return mapped(api, font) ? playerOf(api).measureText(api, font, text) : 0;
+  return fontMapped(api, font) ? playerOf(api).measureText(api, font, text) : 0;
 }
 
 void drawEscapedText(wmfAPI* api, wmfDrawText_t* text) {
   Player& player = playerOf(api);
   player.note(*text->dc);
   wmfFont* font = text->dc->font;
-  if (!mapped(api, font)) return;
+  if (!fontMapped(api, font)) return;
   std::string escaped = svgText(text->str ? text->str : "", font->lfCharSet);
   char* stored = text->str;
   text->str = escaped.data();
