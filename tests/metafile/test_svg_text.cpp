@@ -2,9 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "metafile/metafile_to_svg.h"
 #include "metafile/svg_text.h"
 
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 // Texts of a metafile in the font's code page turned into SVG text.
 class TestSvgText : public QObject {
@@ -28,6 +31,21 @@ class TestSvgText : public QObject {
     QFETCH(QByteArray, text);
     QFETCH(int, charset);
     QTEST(QString::fromStdString(svgText(text.toStdString(), charset)), "expected");
+  }
+
+  // A WMF's texts reach its SVG in their code page's characters and in the
+  // font the library maps their face name to, which it maps only for text.
+  void wmfTextsReachTheSvgInTheirFont() {
+    QFile file(QStringLiteral(PICTURES_DIR "/texts.wmf"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const std::optional<ConvertedMetafile> converted = metafileToSvg(
+        {reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size())}, MetafileFormat::Wmf);
+    QVERIFY(converted);
+    const QString svg = QString::fromStdString(converted->svg);
+    QCOMPARE(svg.count(u"font-family=\"Helvetica\""_s), 2);
+    QVERIFY(svg.contains(QString::fromUtf8(">Привет</text>")));
+    QVERIFY(svg.contains(QString::fromUtf8(">日本語</text>")));
   }
 };
 
